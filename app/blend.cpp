@@ -1,0 +1,13 @@
+#include "app/blend.h"
+
+#include <cmath>
+
+float cosineBlend(float a, float b, float t) {
+  // pi as the single-precision 3.1415927; the weight is rounded to float before it is used.
+  const float weight = static_cast<float>((1.0 - std::cos(t * 3.1415927f)) * 0.5);
+  return (1 - weight) * a + weight * b;
+}
+
+float linearBlend(float a, float b, float t) {
+  return (1 - t) * a + t * b;
+}

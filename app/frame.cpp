@@ -1,0 +1,52 @@
+#include "app/frame.h"
+
+#include <GL/gl.h>
+
+#include "app/frame_clock.h"
+#include "app/parameters.h"
+#include "app/projection.h"
+#include "app/random.h"
+#include "app/scene_clock.h"
+#include "app/screen_overlay.h"
+#include "app/title.h"
+#include "ride/ride_step.h"
+#include "text/text_overlay.h"
+
+namespace {
+
+// Depth always; colour in full-blanking mode or once on request. Otherwise the previous
+// picture, darkened by the blanking overlay, stays under the new one.
+void clearBuffers() {
+  glClear(GL_DEPTH_BUFFER_BIT);
+  if (params.fullBlanking || forceClear) glClear(GL_COLOR_BUFFER_BIT);
+  forceClear = 0;
+}
+
+// Window-coordinate layers over the scene, later ones covering earlier ones.
+void drawTextLayers() {
+  if (textOverlay.messageExpiry != 0) textOverlay.drawMessageLine();
+  if (params.fpsClockOn) textOverlay.drawFrameRate(framesPerSecond);
+  textOverlay.drawGlError();
+  drawStartupTitle();
+}
+
+}  // namespace
+
+void frame() {
+  // On average one frame in a hundred restarts the sequence from the current millisecond.
+  if (random(1) < 0.01) seedRandom(static_cast<unsigned int>(elapsedMs));
+
+  advanceFrameClock();
+  advanceSceneClock(frameDelta);
+  countFrame(elapsedTime, frameCount, framesPerSecond, nextSecondTime);
+
+  blankPreviousPicture();
+  clearBuffers();
+
+  setUpProjection();
+  applyView();
+  rideStep();
+
+  drawTextLayers();
+  runFadeStage();
+}

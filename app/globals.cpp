@@ -1,0 +1,12 @@
+// The program's global objects, defined together in one translation unit so that they are
+// constructed in this order before main (and destroyed in the reverse order at exit).
+
+#include "app/parameters.h"
+#include "ride/camera.h"
+#include "ride/track.h"
+#include "text/text_overlay.h"
+
+TextOverlay textOverlay;
+Parameters params;
+Camera camera;
+Track track;

@@ -1,0 +1,62 @@
+#include "app/parameters.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "app/frame_clock.h"
+#include "app/random.h"
+#include "ride/camera.h"
+#include "ride/track.h"
+#include "text/text_overlay.h"
+
+int paused = 0;
+float brightness = 1.0f;
+float exitStartTime = 0;
+int forceClear = 0;
+char textBuffer[80];
+
+void resetParameters(Parameters& p) {
+  p.fovDegrees = 100;
+  p.letterbox = 0;
+  p.tesselation = 10;
+  p.universeOn = 1;
+  p.fullBlanking = 0;
+  p.spotlightsOn = 0;
+  p.texturesOn = 1;
+  p.polygonMode = 0;
+  p.cameraMode = 0;
+  p.optionIndex = 0;
+  p.imageIndex = 0;
+  p.fpsClockOn = 0;
+  p.fogOn = 1;
+  p.rotateSpeed = 1.0f;
+  p.movementSpeed = 1.0f;
+  p.cameraZ = 0.1f;
+  p.objectSize = 1.0f;
+  p.mainSpeed = 1.0f;
+  p.homeEndFactor = 1.0f;
+  p.f1f2Factor = 1.0f;
+  p.f3f4Factor = 1.0f;
+  p.f5f6Factor = 1.0f;
+  p.f7f8Factor = 1.0f;
+  p.fogDistance = 2.0f;
+  p.blankIntensity = 0.5f;
+}
+
+void reset() {
+  seedRandom(static_cast<unsigned int>(elapsedMs));
+  glClearColor(0, 0, 0, 1);
+
+  resetParameters(params);
+  brightness = 1.0f;
+  paused = 0;
+  exitStartTime = 0;
+
+  resetCamera(camera, params);
+
+  track.generate(0.5f, 0.1f, 0.25f);
+  std::snprintf(textBuffer, sizeof textBuffer, "New Track: %1d %1d %1d %1d", track.frequencyX,
+                track.frequencyZ, track.frequencyY1, track.frequencyY2);
+  textOverlay.setMessage(textBuffer);
+}

@@ -1,0 +1,5 @@
+#include "app/projection.h"
+
+void setUpProjection() {}
+
+void applyView() {}

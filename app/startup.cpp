@@ -1,0 +1,90 @@
+#include "app/startup.h"
+
+#include <GL/glut.h>
+
+#include "app/frame.h"
+#include "app/frame_clock.h"
+#include "app/parameters.h"
+#include "app/scene_clock.h"
+#include "text/text_overlay.h"
+#include "textures/bmp_texture.h"
+#include "textures/scene_resources.h"
+#include "textures/texture_table.h"
+
+int windowWidth = 0;
+int windowHeight = 0;
+
+namespace {
+
+// Lighting and blending defaults that every drawing routine returns to.
+void setDefaultRenderState() {
+  glEnable(GL_COLOR_MATERIAL);
+  glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+  glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
+  glMateriali(GL_FRONT_AND_BACK, GL_SHININESS, 50);
+  glShadeModel(GL_SMOOTH);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glAlphaFunc(GL_GREATER, 0);
+}
+
+// Black linear fog; the scene switches it on and the projection sets its range every frame.
+void setFogState() {
+  const GLfloat black[4] = {0, 0, 0, 1};
+  glFogi(GL_FOG_MODE, GL_LINEAR);
+  glFogfv(GL_FOG_COLOR, black);
+  glFogf(GL_FOG_START, 0.1f);
+  glFogf(GL_FOG_END, 10.0f);
+  glFogf(GL_FOG_DENSITY, 0.1f);
+  glHint(GL_FOG_HINT, GL_NICEST);
+}
+
+}  // namespace
+
+void openWindow(int* argc, char** argv) {
+  glutInit(argc, argv);
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+  // Both still 0: the toolkit's default size applies until the full-screen request takes effect.
+  glutInitWindowSize(windowWidth, windowHeight);
+  glutCreateWindow("Gyrotrak");
+  glutFullScreen();
+
+  glutReshapeFunc(reshape);
+  glutDisplayFunc(display);
+  glutIdleFunc(idle);
+}
+
+bool initialise() {
+  elapsedMs = glutGet(GLUT_ELAPSED_TIME);
+  randomiseSceneClock();
+  reset();
+
+  setDefaultRenderState();
+  setFogState();
+
+  appendTexture(loadBmpTexture("font.bmp", 128, -1, 0, false));
+  textOverlay.fontTexture = textureTable[0];
+  setUpSceneResources();
+
+  // Replaces the "New Track" line the reset set: the first thing the user reads is this.
+  textOverlay.postMessage("Press ? key for Help Screen");
+
+  glutWarpPointer(450, 350);
+  glutSetCursor(GLUT_CURSOR_NONE);
+  return true;
+}
+
+void idle() {
+  glutPostRedisplay();
+}
+
+void display() {
+  elapsedMs = glutGet(GLUT_ELAPSED_TIME);
+  frame();
+  glutSwapBuffers();
+}
+
+void reshape(int width, int height) {
+  windowWidth = width;
+  windowHeight = height;
+  glViewport(0, 0, width, height);
+}

@@ -1,0 +1,11 @@
+#include "ride/camera.h"
+
+#include "app/parameters.h"
+
+void resetCamera(Camera& c, const Parameters& parameters) {
+  c.position = {0, 0, 0};
+  c.fieldOfView = static_cast<float>(parameters.fovDegrees);
+  c.pitch = 0;
+  c.heading = 0;
+  c.roll = 0;
+}

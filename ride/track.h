@@ -1,0 +1,44 @@
+#pragma once
+
+#include <GL/gl.h>
+
+#include "ride/vector3.h"
+
+class Camera;
+class Parameters;
+
+// One sample of the track: its position and the angles of the chord to the next sample.
+struct TrackPoint {
+  float x, y, z;  // world position, y up
+  float pitch;    // degrees
+  float heading;  // degrees
+};
+
+// The closed path the viewer rides, and where on it the ride is.
+class Track {
+ public:
+  static constexpr int maxPoints = 720;
+
+  Track();
+  virtual ~Track() {}
+
+  // Draws four new frequencies and recomputes every point, its angles and highestY.
+  // Leaves the ride state (segment, fraction, position, direction) and the texture alone.
+  void generate(float horizontalScale, float verticalScale, float verticalOffset);
+
+  TrackPoint points[maxPoints];
+  int pointCount;     // 720
+  int segment;        // index of the point the ride passed last
+  int frequencyX;     // 1..3
+  int frequencyZ;     // 1..3, never equal to frequencyX
+  int frequencyY1;    // 5..9
+  int frequencyY2;    // 5..9
+  GLuint texture;     // the glow sprite the ribbon is drawn with
+  float fraction;     // 0 to below 1, how far the ride is towards the next point
+  Vector3 position;   // current ride position
+  Vector3 direction;  // unit direction of travel
+  float highestY;     // largest y among the points
+};
+
+// Written by reset() (generate), the ride step (generate, advance) and the texture set-up.
+extern Track track;

@@ -1,0 +1,51 @@
+#pragma once
+
+// Helpers for tests that ask a real OpenGL context. The test binary's main opens the program's
+// own window (full screen under the virtual X server) once per process.
+
+#include <GL/gl.h>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace gltest {
+
+// Lets the toolkit handle pending window events (reshapes, exposes) without running a frame.
+void pumpEvents();
+
+// Resizes the window and waits until the program's reshape callback has seen the new size.
+void resizeWindow(int width, int height);
+
+// Runs the program's start-up (initialise) with the working directory at data/, as ./run does.
+void startProgram();
+
+// One pixel of the back buffer, (0, 0) at the bottom-left; RGBA bytes.
+std::array<unsigned char, 4> readPixel(int x, int y);
+
+// A vertex as feedback mode reports it: window coordinates, colour and texture coordinate.
+struct FeedbackVertex {
+  float x, y, z;
+  float r, g, b, a;
+  float s, t, p, q;
+};
+
+// One primitive from feedback mode. OpenGL may report a quad or a strip as several polygons.
+struct FeedbackPrimitive {
+  GLenum token;  // GL_POLYGON_TOKEN, GL_LINE_TOKEN, GL_LINE_RESET_TOKEN or GL_POINT_TOKEN
+  std::vector<FeedbackVertex> vertices;
+};
+
+// Runs draw in GL_FEEDBACK mode and returns what it emitted, in order.
+std::vector<FeedbackPrimitive> captureFeedback(const std::function<void()>& draw);
+
+// Mesa reports each quad as the two triangles (v0, v1, v3) and (v1, v2, v3); this puts such
+// pairs back together as four-vertex primitives, in the order the quad was given. A polygon
+// that is not part of such a pair is kept as it is.
+std::vector<FeedbackPrimitive> reassembleQuads(const std::vector<FeedbackPrimitive>& primitives);
+
+// Maps object coordinates to window coordinates one to one for x and y inside a
+// width x height viewport: identity model-view, orthographic projection over the window.
+void useWindowCoordinates(int width, int height);
+
+}  // namespace gltest

@@ -1,0 +1,5 @@
+#include "textures/scene_resources.h"
+
+void setUpSceneResources() {}
+
+void releaseSceneResources() {}

@@ -1,0 +1,32 @@
+# Shared by ./run and ./test: makes sure the Debian packages a step needs are present.
+# Source it, then call ensure_packages PACKAGE...
+
+missing_packages() {
+  local package missing=()
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  echo "${missing[@]}"
+}
+
+ensure_packages() {
+  local missing
+  missing=$(missing_packages "$@")
+  [ -z "$missing" ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing missing packages: $missing"
+    apt-get update -qq >/dev/null &&
+      DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null ||
+      { echo "apt-get could not install: $missing" >&2; return 1; }
+  else
+    echo "Missing Debian packages: $missing" >&2
+    echo "Install them with: sudo apt-get install $missing" >&2
+    return 1
+  fi
+}
+
+# What building the program needs, and what running it needs besides.
+BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev"
+RUNTIME_PACKAGES="libgl1-mesa-dri"
+TEST_PACKAGES="libgtest-dev xvfb"
