@@ -1,0 +1,3 @@
+#include "textures/flare_texture.h"
+
+void animateFlareTexture(GLuint) {}
