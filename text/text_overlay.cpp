@@ -1,5 +1,10 @@
 #include "text/text_overlay.h"
 
+#include <GL/glut.h>
+
+#include "text/glyph_layout.h"
+#include "text/message_line.h"
+
 TextOverlay::TextOverlay() {
   setDefaults();
 }
@@ -15,11 +20,77 @@ void TextOverlay::setDefaults() {
   slant = 3.0f;
 }
 
-void TextOverlay::drawText(const char*, short, short, float) {}
-void TextOverlay::postMessage(const char*) {}
-void TextOverlay::postMessageInt(const char*, int) {}
-void TextOverlay::postMessageReal(const char*, double) {}
-void TextOverlay::setMessage(const char*) {}
-void TextOverlay::drawMessageLine() {}
-void TextOverlay::drawFrameRate(int) {}
-void TextOverlay::drawGlError() {}
+namespace {
+
+void emitGlyph(const GlyphQuad& quad) {
+  glBegin(GL_QUADS);
+  for (const GlyphVertex& corner : quad.corners) {
+    glTexCoord2d(corner.s, corner.t);
+    glVertex2d(corner.x, corner.y);
+  }
+  glEnd();
+}
+
+// One unit is one pixel over the whole window, letterbox bars included. The projection is left
+// like this: the next frame's projection set-up replaces it.
+void useWholeWindowPixels(int width, int height) {
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, width, 0, height, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+}  // namespace
+
+void TextOverlay::drawText(const char* text, short x, short y, float size) {
+  const int width = glutGet(GLUT_WINDOW_WIDTH);
+  const int height = glutGet(GLUT_WINDOW_HEIGHT);
+  const short baseline = glyphBaseline(y, height);
+
+  glColor4d(textColor[0], textColor[1], textColor[2], textColor[3]);
+  glEnable(GL_TEXTURE_2D);
+  if (alphaTestOn) {
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, alphaRef);
+  }
+  if (blendOn) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  }
+  glDepthMask(GL_FALSE);
+  glBindTexture(GL_TEXTURE_2D, fontTexture);
+
+  // Text is filled even while the scene is drawn in lines or points.
+  glPushAttrib(GL_POLYGON_BIT);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glPushMatrix();
+  glPushAttrib(GL_VIEWPORT_BIT);
+  useWholeWindowPixels(width, height);
+
+  layoutGlyphs(text, x, baseline, size, slant, emitGlyph);
+
+  glPopAttrib();
+  glPopMatrix();
+  glPopAttrib();
+
+  // Back to the program-wide defaults. Depth test, lighting and fog are the scene's to switch
+  // off before any text is drawn.
+  glDepthMask(GL_TRUE);
+  if (blendOn) {
+    glDisable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  }
+  if (alphaTestOn) {
+    glDisable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0);
+  }
+  glDisable(GL_TEXTURE_2D);
+
+  if (rememberText) {
+    lastX = x;
+    lastY = y;
+    copyMessageText(messageText, text);
+  }
+}

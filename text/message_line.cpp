@@ -1,0 +1,92 @@
+#include "text/message_line.h"
+
+#include <GL/glu.h>
+#include <GL/glut.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/frame_clock.h"
+#include "text/text_overlay.h"
+
+namespace {
+
+const float messageSeconds = 3.0f;
+const float lineSize = 20.0f;        // glyph height of all three lines, pixels
+const int frameRateFromRight = 120;  // pixels between the frame-rate line and the right edge
+
+}  // namespace
+
+void copyMessageText(char (&line)[80], const char* text) {
+  size_t length = 0;
+  while (length < sizeof line - 1 && text[length] != '\0') ++length;
+  std::memmove(line, text, length);  // text may overlap line
+  line[length] = '\0';
+}
+
+void formatGlErrorLine(char (&line)[80], GLenum error, const GLubyte* description) {
+  if (description != nullptr) {
+    std::snprintf(line, sizeof line, "OpenGL Error: %.59s",
+                  reinterpret_cast<const char*>(description));
+  } else {
+    std::snprintf(line, sizeof line, "OpenGL Error: 0x%04X", error);
+  }
+}
+
+double messageExpiryFrom(float now) {
+  return now + messageSeconds;
+}
+
+void TextOverlay::postMessage(const char* text) {
+  drawText(text, static_cast<short>(defaultX), static_cast<short>(defaultY), lineSize);
+  messageExpiry = messageExpiryFrom(elapsedTime);
+}
+
+void TextOverlay::postMessageInt(const char* format, int value) {
+  char line[80];
+  std::snprintf(line, sizeof line, format, value);
+  postMessage(line);
+}
+
+void TextOverlay::postMessageReal(const char* format, double value) {
+  char line[80];
+  std::snprintf(line, sizeof line, format, value);
+  postMessage(line);
+}
+
+void TextOverlay::setMessage(const char* text) {
+  copyMessageText(messageText, text);
+  messageExpiry = messageExpiryFrom(elapsedTime);
+}
+
+void TextOverlay::drawMessageLine() {
+  if (elapsedTime >= messageExpiry) {
+    messageExpiry = 0;
+    return;
+  }
+  drawText(messageText, static_cast<short>(lastX), static_cast<short>(lastY), lineSize);
+}
+
+void TextOverlay::drawFrameRate(int framesPerSecond) {
+  rememberText = 0;
+  char line[80];
+  std::snprintf(line, sizeof line, "%3d Frame/Sec", framesPerSecond);
+  const int x = glutGet(GLUT_WINDOW_WIDTH) - frameRateFromRight;
+  drawText(line, static_cast<short>(x), static_cast<short>(defaultY), lineSize);
+  rememberText = 1;
+}
+
+// One error per frame; the line shows in that frame only, and the message line (its text and
+// position untouched, since the error is not remembered) stays up for 3 more seconds.
+void TextOverlay::drawGlError() {
+  rememberText = 0;
+  const GLenum error = glGetError();
+  if (error != GL_NO_ERROR) {
+    char line[80];
+    formatGlErrorLine(line, error, gluErrorString(error));
+    const int x = static_cast<int>(glutGet(GLUT_WINDOW_WIDTH) * 0.4);
+    drawText(line, static_cast<short>(x), static_cast<short>(defaultY), lineSize);
+    messageExpiry = messageExpiryFrom(elapsedTime);
+  }
+  rememberText = 1;
+}
