@@ -1,0 +1,26 @@
+#include "app/title.h"
+
+#include <gtest/gtest.h>
+
+#include "app/frame_clock.h"
+#include "app/startup.h"
+#include "tests/gl/glyph_feedback.h"
+#include "text/text_overlay.h"
+
+TEST(StartupTitle, GlidesInLargeGlyphsWithoutBecomingTheMessageLine) {
+  textOverlay.postMessage("Press ? key for Help Screen");
+  elapsedTime = 4.0f;
+  const auto quads = gltest::drawnQuads(drawStartupTitle);
+  EXPECT_EQ(gltest::textOf(quads), "Gyrotrak");
+  ASSERT_EQ(quads.size(), 8u);
+  const TitlePosition at = titlePosition(4.0f, windowWidth, windowHeight);
+  EXPECT_FLOAT_EQ(quads[0].vertices[0].x, windowWidth / 2);
+  EXPECT_FLOAT_EQ(quads[0].vertices[0].y, windowHeight - at.y);
+  EXPECT_FLOAT_EQ(quads[0].vertices[3].y - quads[0].vertices[0].y, 60);
+  EXPECT_FLOAT_EQ(quads[1].vertices[0].x - quads[0].vertices[0].x, 27);
+
+  EXPECT_STREQ(textOverlay.messageText, "Press ? key for Help Screen");
+  EXPECT_EQ(textOverlay.lastX, 10);
+  EXPECT_EQ(textOverlay.lastY, 25);
+  EXPECT_EQ(textOverlay.rememberText, 1);
+}
