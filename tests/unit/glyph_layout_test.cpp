@@ -13,13 +13,6 @@ std::vector<GlyphQuad> layout(const char* text, short x, short baseline, float s
   return quads;
 }
 
-void expectCorner(const GlyphVertex& v, double x, double y, double s, double t) {
-  EXPECT_DOUBLE_EQ(v.x, x);
-  EXPECT_DOUBLE_EQ(v.y, y);
-  EXPECT_NEAR(v.s, s, 1e-12);
-  EXPECT_NEAR(v.t, t, 1e-12);
-}
-
 }  // namespace
 
 TEST(GlyphCells, CodeMinus32SelectsColumnAndRowOfTheGrid) {
@@ -61,17 +54,6 @@ TEST(GlyphCells, CodesOutsideTheGridRepeatItOneTextureHeightLower) {
   }
 }
 
-TEST(GlyphLayout, LetterAIsOneSlantedQuadAboveTheBaseline) {
-  const short baseline = glyphBaseline(25, 768);
-  EXPECT_EQ(baseline, 743);
-  const auto quads = layout("A", 10, baseline, 20);
-  ASSERT_EQ(quads.size(), 1u);
-  expectCorner(quads[0].corners[0], 10, 743, 0.0725, 0.615);
-  expectCorner(quads[0].corners[1], 20, 743, 0.135, 0.615);
-  expectCorner(quads[0].corners[2], 23, 763, 0.135, 0.74);
-  expectCorner(quads[0].corners[3], 13, 763, 0.0725, 0.74);
-}
-
 TEST(GlyphLayout, SlantMovesOnlyTheTopEdge) {
   const auto upright = layout("x", 100, 50, 40, 0.0f);
   const auto leaning = layout("x", 100, 50, 40, 7.5f);
@@ -91,12 +73,6 @@ TEST(GlyphLayout, EveryByteIsAGlyphAndNothingIsEmpty) {
 }
 
 TEST(GlyphPen, AdvancesNineTenthsOfTheWidthAndDropsTheFraction) {
-  const auto four = layout("ABCD", 10, 743, 20);
-  ASSERT_EQ(four.size(), 4u);
-  for (int i = 0; i < 4; ++i) EXPECT_DOUBLE_EQ(four[i].corners[0].x, 10 + 9 * i);
-  // Glyphs 10 wide, 9 apart: neighbours overlap by a pixel.
-  EXPECT_DOUBLE_EQ(four[0].corners[1].x, 20);
-
   // At size 10 the advance is 4.5, cut to 4 at every glyph: ten glyphs move the pen 40, not 45.
   short pen = 0;
   for (int i = 0; i < 10; ++i) pen = nextPenX(pen, 10);
@@ -108,6 +84,7 @@ TEST(GlyphPen, AdvancesNineTenthsOfTheWidthAndDropsTheFraction) {
 }
 
 TEST(GlyphPen, PositionsAreSixteenBitValues) {
+  EXPECT_EQ(glyphBaseline(25, 768), 743);
   EXPECT_EQ(nextPenX(32760, 20), -32767);
   EXPECT_EQ(glyphBaseline(-32000, 1000), static_cast<short>(33000));
   EXPECT_EQ(glyphBaseline(900, 768), -132);  // below the bottom edge
