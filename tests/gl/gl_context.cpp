@@ -42,6 +42,9 @@ class WindowEnvironment : public ::testing::Environment {
              windowHeight == glutGet(GLUT_SCREEN_HEIGHT);
     });
     if (!full) std::fprintf(stderr, "gl_tests: the window did not become full screen\n");
+    // Mesa sizes the back buffer to the window at the first swap; before it, reads of the
+    // full-screen area would come from the initial small buffer.
+    glutSwapBuffers();
   }
 };
 
