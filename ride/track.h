@@ -26,6 +26,20 @@ class Track {
   // Leaves the ride state (segment, fraction, position, direction) and the texture alone.
   void generate(float horizontalScale, float verticalScale, float verticalOffset);
 
+  // Pitch and heading, in radians, of a direction vector: heading 0 faces -z, 90 degrees +x;
+  // a rising direction has a negative pitch.
+  void directionAngles(float dx, float dy, float dz, float& pitch, float& heading) const;
+
+  // Moves the ride along the points by frameDelta seconds at its height-dependent speed.
+  void advance(float frameDelta, const Parameters& parameters);
+
+  // Puts the camera at the ride position, facing along the track.
+  void placeCamera(Camera& camera);
+
+  // Draws the track as a ribbon of textured quads; scale multiplies every coordinate, blue is
+  // the blue component of its colour.
+  void draw(float scale, float blue);
+
   TrackPoint points[maxPoints];
   int pointCount;     // 720
   int segment;        // index of the point the ride passed last

@@ -1,0 +1,3 @@
+#include "ride/track.h"
+
+void Track::draw(float, float) {}
