@@ -1,10 +1,60 @@
 #include "ride/ride_step.h"
 
+#include <cstdio>
+
+#include "app/frame_clock.h"
+#include "app/parameters.h"
+#include "ride/camera.h"
+#include "ride/scene.h"
+#include "ride/track.h"
 #include "text/text_overlay.h"
+#include "textures/flare_texture.h"
+#include "textures/scene_resources.h"
+#include "textures/texture_table.h"
 
 float trackStartTime = 0;
 float flareTimer = 0;
 
+namespace {
+
+// A new shape every 120 seconds, counted from the first frame and then from each change.
+void changeTrackWhenDue() {
+  if (trackStartTime == 0) trackStartTime = elapsedTime;
+  if (trackStartTime + 120 < elapsedTime) {
+    track.generate(0.5f, 0.1f, 0.25f);
+    trackStartTime = elapsedTime;
+    std::snprintf(textBuffer, sizeof textBuffer, "New Track: %1d %1d %1d %1d", track.frequencyX,
+                  track.frequencyZ, track.frequencyY1, track.frequencyY2);
+    textOverlay.setMessage(textBuffer);
+  }
+}
+
+// The flare turns one step whenever more than 0.07 s of frames have gathered; the excess is
+// dropped.
+void tickFlare() {
+  flareTimer += frameDelta;
+  if (flareTimer > 0.07f) {
+    flareTimer = 0;
+    animateFlareTexture(textureTable[flareTextureEntry]);
+  }
+}
+
+// The manual camera's angles, drawn for this frame only: they do not become the message line.
+void drawCameraAngles() {
+  textOverlay.rememberText = 0;
+  std::snprintf(textBuffer, sizeof textBuffer, "Heading %3.0f", camera.heading);
+  textOverlay.drawText(textBuffer, 10, 40, 20);
+  std::snprintf(textBuffer, sizeof textBuffer, "Pitch   %3.0f", camera.pitch);
+  textOverlay.drawText(textBuffer, 10, 60, 20);
+  textOverlay.rememberText = 1;
+}
+
+}  // namespace
+
 void rideStep() {
+  changeTrackWhenDue();
+  tickFlare();
+  drawScene();
+  if (params.cameraMode == 1) drawCameraAngles();
   textOverlay.setDefaults();
 }

@@ -26,11 +26,19 @@ class Track {
   // Leaves the ride state (segment, fraction, position, direction) and the texture alone.
   void generate(float horizontalScale, float verticalScale, float verticalOffset);
 
+  // The shape of the given frequencies (x and z of the horizontal terms, y1 and y2 of the
+  // vertical ones): every point, its chord angles and highestY. generate draws the frequencies
+  // and calls this; tests call it directly to check known shapes.
+  void buildShape(int x, int z, int y1, int y2, float horizontalScale, float verticalScale,
+                  float verticalOffset);
+
   // Pitch and heading, in radians, of a direction vector: heading 0 faces -z, 90 degrees +x;
   // a rising direction has a negative pitch.
   void directionAngles(float dx, float dy, float dz, float& pitch, float& heading) const;
 
   // Moves the ride along the points by frameDelta seconds at its height-dependent speed.
+  // One call costs the same whatever the step; a step that is not a finite number (a speed
+  // multiplied beyond the float range) leaves the ride where it is.
   void advance(float frameDelta, const Parameters& parameters);
 
   // Puts the camera at the ride position, facing along the track.

@@ -1,0 +1,32 @@
+#include "app/projection.h"
+
+#include <gtest/gtest.h>
+
+TEST(Letterbox, HidesFivePercentTopAndBottomPerStep) {
+  const Viewport none = letterboxViewport(1024, 768, 0);
+  EXPECT_EQ(none.x, 0);
+  EXPECT_EQ(none.y, 0);
+  EXPECT_EQ(none.width, 1024);
+  EXPECT_EQ(none.height, 768);
+
+  const Viewport six = letterboxViewport(1024, 768, 6);
+  EXPECT_EQ(six.y, 230);
+  EXPECT_EQ(six.height, 307);  // top at 537
+  EXPECT_FLOAT_EQ(viewportAspect(six), 1024.0f / 307);
+
+  const Viewport one = letterboxViewport(1000, 100, 1);
+  EXPECT_EQ(one.y, 5);
+  EXPECT_EQ(one.height, 90);
+}
+
+TEST(Letterbox, NarrowsTheViewUpToTwentyNineDegrees) {
+  EXPECT_FLOAT_EQ(letterboxFieldOfView(100, 0), 100);
+  EXPECT_FLOAT_EQ(letterboxFieldOfView(100, 6), 71);
+  EXPECT_FLOAT_EQ(letterboxFieldOfView(100, 3), 85.5f);
+}
+
+TEST(Letterbox, ViewportWithoutAreaHasAspectOne) {
+  EXPECT_FLOAT_EQ(viewportAspect(letterboxViewport(1024, 0, 0)), 1);
+  EXPECT_FLOAT_EQ(viewportAspect(letterboxViewport(0, 768, 0)), 1);
+  EXPECT_FLOAT_EQ(viewportAspect(letterboxViewport(1024, 1, 6)), 1);
+}
