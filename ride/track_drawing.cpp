@@ -1,3 +1,50 @@
-#include "ride/track.h"
+// The track as a ribbon of soft blue patches: one level, swept-back quad every second point.
 
-void Track::draw(float, float) {}
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "ride/angles.h"
+#include "ride/track.h"
+#include "ride/track_ribbon.h"
+
+RibbonQuad ribbonQuad(const Track& track, int i, float scale) {
+  const TrackPoint& a = track.points[i];
+  const TrackPoint& b = track.points[(i + 2) % track.pointCount];
+  const float h = a.heading * radiansPerDegree;
+  const float w = scale * 0.001f;
+  // Sideways plus the same amount backwards: the quad's cross edges sweep back 45 degrees.
+  const float ox = (std::cos(h) - std::sin(h)) * w;
+  const float oz = (std::sin(h) + std::cos(h)) * w;
+  return {{
+      {0, 0.2f, scale * (a.x - ox), scale * a.y, scale * (a.z - oz)},
+      {1, 0.2f, scale * (a.x + ox), scale * a.y, scale * (a.z + oz)},
+      {1, 0.8f, scale * (b.x + ox), scale * b.y, scale * (b.z + oz)},
+      {0, 0.8f, scale * (b.x - ox), scale * b.y, scale * (b.z - oz)},
+  }};
+}
+
+void Track::draw(float scale, float blue) {
+  glColor3f(0, 0, blue);
+  glAlphaFunc(GL_GREATER, 0.05f);
+  glEnable(GL_ALPHA_TEST);
+  glEnable(GL_BLEND);
+  // Always textured, whatever the textures switch says.
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture);
+
+  for (int i = 0; i < pointCount; i += 2) {
+    const RibbonQuad quad = ribbonQuad(*this, i, scale);
+    glBegin(GL_QUADS);
+    for (const RibbonVertex& v : quad.vertices) {
+      glTexCoord2f(v.s, v.t);
+      glVertex3f(v.x, v.y, v.z);
+    }
+    glEnd();
+  }
+
+  glDisable(GL_ALPHA_TEST);
+  glAlphaFunc(GL_GREATER, 0);
+  glDisable(GL_BLEND);
+  glDisable(GL_TEXTURE_2D);
+}
