@@ -141,6 +141,21 @@ TEST(Sphere, StripsAndVerticesPerTesselation) {
     EXPECT_EQ(primitives.size(), static_cast<size_t>((tess - 1) * 2 * tess)) << tess;
     for (const auto& p : primitives) ASSERT_EQ(p.vertices.size(), 3u);
   }
+
+  // The outside faces front: with back faces culled the half towards the viewer remains, whose
+  // window depth lies below the centre's 0.5; culling front faces keeps the far half.
+  const auto meanDepth = [](GLenum culled) {
+    glCullFace(culled);
+    glEnable(GL_CULL_FACE);
+    const auto kept = gltest::captureFeedback([] { drawSphere(300, 10, 10, 1, 1, 0, 0); });
+    glDisable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    double sum = 0;
+    for (const auto& p : kept) sum += p.vertices[0].z + p.vertices[1].z + p.vertices[2].z;
+    return sum / (3 * kept.size());
+  };
+  EXPECT_LT(meanDepth(GL_BACK), 0.45);
+  EXPECT_GT(meanDepth(GL_FRONT), 0.55);
 }
 
 TEST(TrackRibbon, ThreeHundredSixtyQuadsAndTheStateItLeaves) {
