@@ -1,11 +1,59 @@
 #include "app/screen_overlay.h"
 
+#include <GL/glut.h>
+
 #include "app/frame_clock.h"
 #include "app/parameters.h"
+#include "app/persistent_picture.h"
 #include "app/program_exit.h"
 #include "textures/scene_resources.h"
 
-void screenOverlay(float) {}
+float overlayOpacity(float alpha) {
+  // Written so that a NaN also comes out as 0: nothing is drawn over the picture.
+  if (!(alpha > 0)) return 0;
+  return alpha < 1 ? alpha : 1;
+}
+
+void screenOverlay(float alpha) {
+  const int width = glutGet(GLUT_WINDOW_WIDTH);
+  const int height = glutGet(GLUT_WINDOW_HEIGHT);
+
+  // The blend function is the program's default, GL_SRC_ALPHA / GL_ONE_MINUS_SRC_ALPHA, so
+  // every pixel becomes its old colour times (1 - alpha).
+  glEnable(GL_BLEND);
+  glDepthMask(GL_FALSE);
+  glColor4f(0, 0, 0, overlayOpacity(alpha));
+
+  // Filled even when the scene is drawn as lines or points.
+  glPushAttrib(GL_POLYGON_BIT);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glPushAttrib(GL_VIEWPORT_BIT);
+
+  // The whole window, the letterbox bars included.
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, width, 0, height, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+
+  glBegin(GL_QUADS);
+  glVertex2i(0, 0);
+  glVertex2i(width, 0);
+  glVertex2i(width, height);
+  glVertex2i(0, height);
+  glEnd();
+
+  // The projection stays orthographic: the frame's next projection set-up replaces it.
+  glPopAttrib();
+  glPopMatrix();
+  glPopAttrib();
+
+  glDepthMask(GL_TRUE);
+  glDisable(GL_BLEND);
+}
 
 void blankPreviousPicture() {
   if (params.fullBlanking == 0 && params.blankIntensity < 1)
@@ -19,6 +67,7 @@ void runFadeStage() {
     screenOverlay((elapsedTime - exitStartTime) / 2);
     if (elapsedTime - exitStartTime > 2) {
       releaseSceneResources();
+      releasePicture();
       exitProgram(0);
     }
   }

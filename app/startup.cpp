@@ -5,6 +5,7 @@
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
+#include "app/persistent_picture.h"
 #include "app/scene_clock.h"
 #include "text/text_overlay.h"
 #include "textures/bmp_texture.h"
@@ -80,10 +81,14 @@ void idle() {
 void display() {
   elapsedMs = glutGet(GLUT_ELAPSED_TIME);
   frame();
-  glutSwapBuffers();
+  // Swaps with the finished picture kept, so the next frame finds it whatever the driver's swap
+  // leaves in the back buffer.
+  showPicture();
 }
 
 void reshape(int width, int height) {
+  // What a resized back buffer holds is undefined: the next frame starts from black.
+  if (width != windowWidth || height != windowHeight) forceClear = 1;
   windowWidth = width;
   windowHeight = height;
   glViewport(0, 0, width, height);
