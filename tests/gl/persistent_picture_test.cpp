@@ -238,4 +238,33 @@ TEST_F(KeptPicture, ReleaseDeletesTheTexture) {
   EXPECT_EQ(pictureTileCount(), 0);
 }
 
+// The display callback ends its frame through the keeping: afterwards the texture and the
+// back buffer both hold the finished picture.
+TEST(KeptPictureWiring, TheDisplayCallbackKeepsThePicture) {
+  gltest::startProgram();
+  params.blankIntensity = 1;
+  display();
+  ASSERT_EQ(pictureTileCount(), 1);
+  GLint textureWidth = 0;
+  glBindTexture(GL_TEXTURE_2D, pictureTexture(0));
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &textureWidth);
+  std::vector<unsigned char> texels(static_cast<size_t>(textureWidth) * windowHeight * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+  glBindTexture(GL_TEXTURE_2D, 0);
+  const Picture shown = readWindow();
+  size_t differing = 0;
+  for (int y = 0; y < windowHeight; ++y)
+    for (int x = 0; x < windowWidth * 3; ++x)
+      if (texels[static_cast<size_t>(y) * textureWidth * 3 + x] !=
+          shown[static_cast<size_t>(y) * windowWidth * 3 + x])
+        ++differing;
+  EXPECT_EQ(differing, 0u);
+
+  // A reshape to the size the window already has keeps the picture.
+  forceClear = 0;
+  reshape(windowWidth, windowHeight);
+  EXPECT_EQ(forceClear, 0);
+}
+
 }  // namespace

@@ -259,22 +259,4 @@ TEST_F(ScreenOverlay, AResetDuringTheExitFadeCancelsIt) {
   EXPECT_EQ(probeRed(), 255);
 }
 
-// The fade stage leaves the defaults behind whichever overlay it drew.
-TEST_F(ScreenOverlay, FadeStageLeavesBlendingOffAndDepthWritesOn) {
-  for (float time : {1.0f, 31.0f}) {
-    elapsedTime = time;
-    exitStartTime = 30;
-    runFadeStage();
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    GLboolean depthWrites = GL_FALSE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-    EXPECT_TRUE(depthWrites);
-    GLint polygonMode[2];
-    glGetIntegerv(GL_POLYGON_MODE, polygonMode);
-    EXPECT_EQ(polygonMode[0], GL_FILL);
-  }
-  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-  EXPECT_EQ(exitCalls, 0);
-}
-
 }  // namespace
