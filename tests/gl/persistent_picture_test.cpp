@@ -10,6 +10,8 @@
 #include "app/parameters.h"
 #include "app/scene_clock.h"
 #include "app/startup.h"
+#include "ride/ride_step.h"
+#include "ride/track.h"
 #include "tests/gl/gl_context.h"
 #include "text/text_overlay.h"
 
@@ -65,7 +67,8 @@ const int firstMs = 5000;  // after the fade-in and the start-up message
 const int stepMs = 16;
 
 // The same frames from the same starting state each time: the frame's clock, the message
-// line, a reset that reseeds the random sequence, and a cleared first picture.
+// line, the ride's place on the track and its timers, a reset that reseeds the random
+// sequence, and a cleared first picture.
 std::vector<Picture> runFrames(Blanking mode, void (*endFrame)()) {
   static const TextOverlay startingText = textOverlay;
   textOverlay = startingText;
@@ -76,6 +79,12 @@ std::vector<Picture> runFrames(Blanking mode, void (*endFrame)()) {
   framesPerSecond = 30;
   nextSecondTime = 6.0;
   sceneClock = 10;
+  track.segment = 0;
+  track.fraction = 0;
+  track.position = {0, 0, 0};
+  track.direction = {0, 0, 0};
+  trackStartTime = 0;
+  flareTimer = 0;
   reset();
   setBlanking(mode);
   forceClear = 1;
