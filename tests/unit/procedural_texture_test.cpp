@@ -59,12 +59,6 @@ TEST(ProceduralTexture, PillowIsTheProductOfTwoLinearRamps) {
   EXPECT_EQ(pillow.at(127, 127), 0);  // 1/4096 of 255
 }
 
-TEST(ProceduralTexture, UnknownPatternGivesAnEmptyImage) {
-  Sprite sprite;
-  fillProceduralImage(3, sprite.bytes.data());
-  for (unsigned char byte : sprite.bytes) ASSERT_EQ(byte, 0);
-}
-
 // The puffs' sums, texel by texel: each puff adds (1 - s) x 19, dropping the fraction, in 8 bits.
 TEST(ProceduralTexture, CloudPuffsClearTheImageAndWrapPast255) {
   seedRandom(2024);

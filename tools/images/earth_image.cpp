@@ -90,12 +90,13 @@ Picture makeEarthPicture(int side) {
       const double depth = clamp01((0.515 - relief) * 6);
       const double ocean = 40 - 18 * depth;
       const double height = clamp01((relief - 0.53) * 6);
-      const double ground = 95 + 80 * height +
-                            25 * (fractalNoise(px * 9, py * 9, pz * 9, 3, 23) - 0.5);
+      const double ground =
+          95 + 80 * height + 25 * (fractalNoise(px * 9, py * 9, pz * 9, 3, 23) - 0.5);
       double surface = mix(ocean, ground, land);
 
       // Ice near the poles, with a ragged edge.
-      const double polar = std::fabs(pz) + 0.08 * (fractalNoise(px * 5, py * 5, pz * 5, 3, 31) - 0.5);
+      const double polar =
+          std::fabs(pz) + 0.08 * (fractalNoise(px * 5, py * 5, pz * 5, 3, 31) - 0.5);
       surface = mix(surface, 225, smoothStep(0.965, 0.985, polar));
 
       // Clouds: noise squeezed along the polar axis streaks along latitude; bands of more
