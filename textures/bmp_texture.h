@@ -4,7 +4,8 @@
 
 // Loads an uncompressed 24-bit BMP of size x size pixels into a new RGBA texture and returns
 // its name (left bound), or 0 when the file cannot be opened or is not such a BMP; then no
-// texture is created and nothing is printed. Mipmapped textures get the whole chain. alphaValue < 0 takes alpha from brightness;
-// otherwise a texel gets alphaValue where any channel reaches alphaThreshold, else 0.
+// texture is created and nothing is printed. Mipmapped textures get the whole chain.
+// alphaValue < 0 takes alpha from brightness; otherwise a texel gets alphaValue where any
+// channel reaches alphaThreshold, else 0.
 GLuint loadBmpTexture(const char* fileName, int size, int alphaValue, int alphaThreshold,
                       bool mipmapped);
