@@ -195,6 +195,7 @@ TEST_F(KeptPicture, FollowsAResizeAndStartsItFromBlack) {
 // Laying the picture back puts back every bit of GL state it touched.
 TEST_F(KeptPicture, LayingBackLeavesTheStateAsItFoundIt) {
   runFrames(Blanking::darkening, showKept);
+  glBindTexture(GL_TEXTURE_2D, 0);  // the frames leave the last texture they drew with bound
   glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
   glViewport(0, 100, 300, 200);
   glEnable(GL_BLEND);
