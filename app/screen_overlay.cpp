@@ -6,6 +6,7 @@
 #include "app/parameters.h"
 #include "app/persistent_picture.h"
 #include "app/program_exit.h"
+#include "app/window_pixels.h"
 #include "textures/scene_resources.h"
 
 float overlayOpacity(float alpha) {
@@ -32,12 +33,7 @@ void screenOverlay(float alpha) {
   glPushAttrib(GL_VIEWPORT_BIT);
 
   // The whole window, the letterbox bars included.
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, width, 0, height, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
+  useWholeWindowPixels(width, height);
 
   glBegin(GL_QUADS);
   glVertex2i(0, 0);

@@ -2,6 +2,7 @@
 
 #include <GL/glut.h>
 
+#include "app/window_pixels.h"
 #include "text/glyph_layout.h"
 #include "text/message_line.h"
 
@@ -29,17 +30,6 @@ void emitGlyph(const GlyphQuad& quad) {
     glVertex2d(corner.x, corner.y);
   }
   glEnd();
-}
-
-// One unit is one pixel over the whole window, letterbox bars included. The projection is left
-// like this: the next frame's projection set-up replaces it.
-void useWholeWindowPixels(int width, int height) {
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, width, 0, height, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
 }
 
 }  // namespace

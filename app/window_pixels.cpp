@@ -1,0 +1,12 @@
+#include "app/window_pixels.h"
+
+#include <GL/gl.h>
+
+void useWholeWindowPixels(int width, int height) {
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, width, 0, height, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
