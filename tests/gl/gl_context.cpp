@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/startup.h"
+#include "app/window_pixels.h"
 
 namespace gltest {
 
@@ -157,12 +158,7 @@ std::vector<FeedbackPrimitive> reassembleQuads(const std::vector<FeedbackPrimiti
 }
 
 void useWindowCoordinates(int width, int height) {
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, width, 0, height, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
+  useWholeWindowPixels(width, height);
 }
 
 }  // namespace gltest
