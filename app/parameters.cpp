@@ -45,7 +45,11 @@ void resetParameters(Parameters& p) {
 }
 
 void reset() {
-  seedRandom(static_cast<unsigned int>(elapsedMs));
+  resetWithSeed(static_cast<unsigned int>(elapsedMs));
+}
+
+void resetWithSeed(unsigned int seed) {
+  seedRandom(seed);
   glClearColor(0, 0, 0, 1);
 
   resetParameters(params);

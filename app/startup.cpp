@@ -6,7 +6,9 @@
 #include "app/frame_clock.h"
 #include "app/parameters.h"
 #include "app/persistent_picture.h"
+#include "app/random.h"
 #include "app/scene_clock.h"
+#include "app/startup_seed.h"
 #include "text/text_overlay.h"
 #include "textures/bmp_texture.h"
 #include "textures/scene_resources.h"
@@ -56,8 +58,11 @@ void openWindow(int* argc, char** argv) {
 
 bool initialise() {
   elapsedMs = glutGet(GLUT_ELAPSED_TIME);
+  // The first track and scene-clock offset come from the launch's own seed, so launches differ.
+  const unsigned int seed = launchSeed(elapsedMs);
+  seedRandom(seed);
   randomiseSceneClock();
-  reset();
+  resetWithSeed(seed);
 
   setDefaultRenderState();
   setFogState();
