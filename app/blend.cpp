@@ -3,8 +3,10 @@
 #include <cmath>
 
 float cosineBlend(float a, float b, float t) {
-  // pi as the single-precision 3.1415927; the weight is rounded to float before it is used.
-  const float weight = static_cast<float>((1.0 - std::cos(t * 3.1415927f)) * 0.5);
+  // pi as the single-precision 3.1415927 and the product in float; the cosine in double, and
+  // the weight rounded to float before it is used.
+  const double angle = t * 3.1415927f;
+  const float weight = static_cast<float>((1.0 - std::cos(angle)) * 0.5);
   return (1 - weight) * a + weight * b;
 }
 

@@ -14,8 +14,10 @@
 #include "textures/texture_table.h"
 
 Vector3 orbitPoint(double clock) {
-  const float angle = static_cast<float>(0.2 * clock);
-  return {std::cos(angle), 0.8f, std::sin(angle)};
+  // The angle stays in double: the clock grows without bound, and a float angle would stop
+  // the flare after days of running.
+  const double angle = 0.2 * clock;
+  return {static_cast<float>(std::cos(angle)), 0.8f, static_cast<float>(std::sin(angle))};
 }
 
 namespace {

@@ -11,12 +11,15 @@ namespace {
 // The guarded arctangent of n / d, in radians: atan of the ratio while it lies within [-1, 1],
 // otherwise the arctangent of the inverse ratio moved by a quarter turn, which keeps the result
 // accurate as d runs to 0. A 0 / 0 ratio has no direction and gives 0.
+// The ratios are taken in float, the arctangent and the quarter turn in double, and the
+// result rounded to float once.
 float guardedArctangent(float n, float d) {
   if (n == 0 && d == 0) return 0;
   const float r = n / d;
-  if (r >= -1 && r <= 1) return std::atan(r);
-  if (r > 1) return std::atan(-d / n) + halfPi;
-  return std::atan(-d / n) - halfPi;
+  if (r >= -1 && r <= 1) return static_cast<float>(std::atan(static_cast<double>(r)));
+  const double inverse = -d / n;
+  if (r > 1) return static_cast<float>(std::atan(inverse) + halfPi);
+  return static_cast<float>(std::atan(inverse) - halfPi);
 }
 
 }  // namespace

@@ -11,11 +11,12 @@
 RibbonQuad ribbonQuad(const Track& track, int i, float scale) {
   const TrackPoint& a = track.points[i];
   const TrackPoint& b = track.points[(i + 2) % track.pointCount];
-  const float h = a.heading * radiansPerDegree;
+  const double h = a.heading * radiansPerDegree;
   const float w = scale * 0.001f;
   // Sideways plus the same amount backwards: the quad's cross edges sweep back 45 degrees.
-  const float ox = (std::cos(h) - std::sin(h)) * w;
-  const float oz = (std::sin(h) + std::cos(h)) * w;
+  // The trigonometry is in double, each offset rounded to float once.
+  const float ox = static_cast<float>((std::cos(h) - std::sin(h)) * w);
+  const float oz = static_cast<float>((std::sin(h) + std::cos(h)) * w);
   return {{
       {0, 0.2f, scale * (a.x - ox), scale * a.y, scale * (a.z - oz)},
       {1, 0.2f, scale * (a.x + ox), scale * a.y, scale * (a.z + oz)},
