@@ -1,6 +1,9 @@
 #include "app/frame_clock.h"
 
+#include <cstdint>
+
 int elapsedMs = 0;
+long long runningMs = 0;
 float elapsedTime = 0;
 double previousTime = 0;
 float frameDelta = 0;
@@ -8,9 +11,15 @@ int frameCount = 0;
 int framesPerSecond = 30;
 double nextSecondTime = 1.0;
 
-float clampedFrameDelta(int ms, double previous) {
+long long unwrapMilliseconds(long long running, int ms) {
+  // The running count's low 32 bits are the last count the toolkit gave.
+  const std::uint32_t step = static_cast<std::uint32_t>(ms) - static_cast<std::uint32_t>(running);
+  return running + static_cast<std::int32_t>(step);
+}
+
+float clampedFrameDelta(long long ms, double previous) {
   const float delta = static_cast<float>(ms * 0.001 - previous);
-  return delta > 0.1f ? 0.05f : delta;
+  return delta > 0.1f || delta < 0 ? 0.05f : delta;
 }
 
 void countFrame(float now, int& count, int& perSecond, double& nextSecond) {
@@ -23,7 +32,9 @@ void countFrame(float now, int& count, int& perSecond, double& nextSecond) {
 }
 
 void advanceFrameClock() {
-  elapsedTime = static_cast<float>(elapsedMs * 0.001);
-  frameDelta = clampedFrameDelta(elapsedMs, previousTime);
-  previousTime = elapsedTime;
+  runningMs = unwrapMilliseconds(runningMs, elapsedMs);
+  const double seconds = runningMs * 0.001;
+  elapsedTime = static_cast<float>(seconds);
+  frameDelta = clampedFrameDelta(runningMs, previousTime);
+  previousTime = seconds;
 }

@@ -3,6 +3,8 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 
+#include <climits>
+
 #include "app/frame_clock.h"
 #include "app/parameters.h"
 #include "app/startup.h"
@@ -10,9 +12,21 @@
 #include "ride/camera.h"
 #include "ride/track.h"
 
+namespace {
+
+// The letterbox edges are 16-bit values; a window 32,768 pixels or taller would not fit, and
+// converting such a value is undefined, so it is held at the largest one first.
+short toShort(double value) {
+  if (value > SHRT_MAX) return SHRT_MAX;
+  if (value < SHRT_MIN) return SHRT_MIN;
+  return static_cast<short>(value);
+}
+
+}  // namespace
+
 Viewport letterboxViewport(int width, int height, int letterbox) {
-  const short bottom = static_cast<short>(letterbox * 0.05 * height);
-  const short top = static_cast<short>((1 - letterbox * 0.05) * height);
+  const short bottom = toShort(letterbox * 0.05 * height);
+  const short top = toShort((1 - letterbox * 0.05) * height);
   return {0, bottom, width, top - bottom};
 }
 
