@@ -1,6 +1,7 @@
 // Both ways a texture is made from an image: the BMP loader and the generated sprites.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -84,6 +85,17 @@ TEST(TextureUpload, BmpWithoutMipmapsHoldsTheDecodedTexelsAndStaysBound) {
   EXPECT_EQ(texels[0], picture.at(0, 0)[0]);
   EXPECT_EQ(texels[1], picture.at(0, 0)[1]);
   EXPECT_EQ(texels[127 * 128 * 4 + 1], picture.at(0, 127)[1]);
+
+  // Data after the pixels, however much, is not the image's and is never read.
+  std::vector<unsigned char> trailing = file;
+  trailing.resize((16u << 20) + 1, 0xAB);
+  const GLuint withTrailing = loadBytes(trailing, 128, -1, 0, false);
+  ASSERT_NE(withTrailing, 0u);
+  EXPECT_EQ(levelTexels(withTrailing, 0, 128), decoded);
+  // Cut short inside its pixels: the loader reads what is there, as the decoder would.
+  const std::vector<unsigned char> cut(file.begin(), file.end() - 1000);
+  ASSERT_TRUE(decodeBmp(cut.data(), cut.size(), 128, -1, 0, decoded));
+  EXPECT_EQ(levelTexels(loadBytes(cut, 128, -1, 0, false), 0, 128), decoded);
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
@@ -114,10 +126,6 @@ TEST(TextureUpload, UnusableFilesGiveNameZeroAndCreateNoTexture) {
       bmptest::bmpBytes(picture, wrongDepth), bmptest::bmpBytes(picture, compressed),
       bmptest::bmpBytes(bmptest::numberedPicture(64)),  // another size
       std::vector<unsigned char>(20, 'B')};
-  // Longer than any image the program reads: refused before decoding.
-  std::vector<unsigned char> huge = bmptest::bmpBytes(picture);
-  huge.resize((16u << 20) + 1);
-  files.push_back(huge);
 
   GLuint before = 0;
   glGenTextures(1, &before);
@@ -127,6 +135,13 @@ TEST(TextureUpload, UnusableFilesGiveNameZeroAndCreateNoTexture) {
   EXPECT_EQ(refused, static_cast<int>(files.size()));
   EXPECT_EQ(loadBmpTexture("/nonexistent/font.bmp", 128, -1, 0, false), 0u);
   EXPECT_EQ(loadBmpTexture("/tmp", 128, -1, 0, false), 0u);  // a folder opens but cannot be read
+  // A FIFO by the image's name is refused at once instead of blocking until someone writes.
+  const std::string fifo = bmptest::writeTemporaryFile({}, "placeholder");
+  const std::string fifoPath = fifo.substr(0, fifo.rfind('/')) + "/font.bmp";
+  ASSERT_EQ(mkfifo(fifoPath.c_str(), 0600), 0);
+  EXPECT_EQ(loadBmpTexture(fifoPath.c_str(), 128, -1, 0, false), 0u);
+  std::remove(fifoPath.c_str());
+  bmptest::removeTemporaryFile(fifo);
 
   // No name was taken in between, and the binding is untouched.
   GLuint after = 0;
