@@ -12,6 +12,7 @@
 
 int paused = 0;
 float brightness = 1.0f;
+int exiting = 0;
 float exitStartTime = 0;
 int forceClear = 0;
 char textBuffer[80];
@@ -55,6 +56,7 @@ void resetWithSeed(unsigned int seed) {
   resetParameters(params);
   brightness = 1.0f;
   paused = 0;
+  exiting = 0;
   exitStartTime = 0;
 
   resetCamera(camera, params);

@@ -41,7 +41,8 @@ extern Parameters params;
 // Loose settings beside the block. Written by reset() and by the controls.
 extern int paused;           // the ride does not advance
 extern float brightness;     // colour level of the scene; nothing changes it
-extern float exitStartTime;  // elapsedTime at which the exit fade began; 0 = not exiting
+extern int exiting;          // an exit fade is under way; set by the exit commands
+extern float exitStartTime;  // elapsedTime at which the exit fade began, while exiting
 extern int forceClear;       // clear the colour buffer once in the next frame; reset leaves it
 extern char textBuffer[80];  // scratch line for formatted messages
 

@@ -59,7 +59,7 @@ void blankPreviousPicture() {
 void runFadeStage() {
   if (elapsedTime < 2) {
     screenOverlay(1 - elapsedTime / 2);
-  } else if (exitStartTime != 0) {
+  } else if (exiting) {
     screenOverlay((elapsedTime - exitStartTime) / 2);
     if (elapsedTime - exitStartTime > 2) {
       releaseSceneResources();

@@ -60,6 +60,7 @@ TEST(Frame, EndsTheProgramThroughTheReplaceableExit) {
   setExitFunction(recordExit);
   reset();
   runFrameAt(29000);
+  exiting = 1;
   exitStartTime = 30;
   for (int ms = 30000; ms <= 32000; ms += 20) runFrameAt(ms);
   EXPECT_EQ(exitCalls, 0);

@@ -12,6 +12,7 @@ TEST(Reset, RestoresSettingsAndCancelsExitAndPause) {
   params.letterbox = 4;
   params.fullBlanking = 1;
   paused = 1;
+  exiting = 1;
   exitStartTime = 30;
   brightness = 0.2f;
   forceClear = 1;
@@ -22,6 +23,7 @@ TEST(Reset, RestoresSettingsAndCancelsExitAndPause) {
   EXPECT_EQ(params.letterbox, 0);
   EXPECT_EQ(params.fullBlanking, 0);
   EXPECT_EQ(paused, 0);
+  EXPECT_EQ(exiting, 0);
   EXPECT_FLOAT_EQ(exitStartTime, 0);
   EXPECT_FLOAT_EQ(brightness, 1.0f);
   EXPECT_EQ(forceClear, 1);  // only the callers that reset by command ask for a clear

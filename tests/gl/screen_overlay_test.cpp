@@ -195,6 +195,7 @@ TEST_F(ScreenOverlay, ExitFadesForTwoSecondsThenReleasesAndEnds) {
   const GLuint kept = pictureTexture(0);
 
   runFrameOverWhite(30000);
+  exiting = 1;
   exitStartTime = 30;
   runFrameOverWhite(31000);
   EXPECT_NEAR(probeRed(), 255 * 0.5, 1);
@@ -212,6 +213,7 @@ TEST_F(ScreenOverlay, ExitFadesForTwoSecondsThenReleasesAndEnds) {
 // (2 - 0.5) / 2 and ends the program once 2 seconds have passed since the request.
 TEST_F(ScreenOverlay, AnExitDuringTheFadeInShowsFromTheTwoSecondMark) {
   runFrameOverWhite(500);
+  exiting = 1;
   exitStartTime = 0.5f;
   runFrameOverWhite(1000);
   EXPECT_NEAR(probeRed(), 255 * 0.5, 1);  // the fade-in's alpha, not the exit's
@@ -227,6 +229,7 @@ TEST_F(ScreenOverlay, AnExitDuringTheFadeInShowsFromTheTwoSecondMark) {
 // within the first 2 seconds, the first frame after them.
 TEST_F(ScreenOverlay, ASecondExitCommandEndsAtTheNextFrame) {
   runFrameOverWhite(30000);
+  exiting = 1;
   exitStartTime = elapsedTime;
   runFrameOverWhite(30020);
   exitStartTime = elapsedTime - 5;
@@ -237,6 +240,7 @@ TEST_F(ScreenOverlay, ASecondExitCommandEndsAtTheNextFrame) {
   exitCalls = 0;
   reset();
   runFrameOverWhite(400);
+  exiting = 1;
   exitStartTime = elapsedTime;
   runFrameOverWhite(420);
   exitStartTime = elapsedTime - 5;
@@ -248,6 +252,7 @@ TEST_F(ScreenOverlay, ASecondExitCommandEndsAtTheNextFrame) {
 
 TEST_F(ScreenOverlay, AResetDuringTheExitFadeCancelsIt) {
   runFrameOverWhite(30000);
+  exiting = 1;
   exitStartTime = 30;
   runFrameOverWhite(31500);
   EXPECT_NEAR(probeRed(), darkened(255, 0.75f), 1);
