@@ -40,6 +40,16 @@ float viewportAspect(const Viewport& viewport) {
   return static_cast<float>(viewport.width) / viewport.height;
 }
 
+// Distance of the near clipping plane from the eye.
+const double nearPlane = 0.0001;
+
+double farPlane(float cameraZ) {
+  const float plane = cameraZ + 14;
+  // With the eye moved 14 or more units ahead of the camera (cameraZ at -14 or below) the far
+  // plane would fall at or before the near one; a thin range keeps the projection valid.
+  return plane > nearPlane ? plane : 2 * nearPlane;
+}
+
 namespace {
 
 void applyPolygonMode(int mode) {
@@ -78,7 +88,7 @@ void setUpProjection() {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(letterboxFieldOfView(camera.fieldOfView, params.letterbox),
-                 viewportAspect(viewport), 0.0001, params.cameraZ + 14);
+                 viewportAspect(viewport), nearPlane, farPlane(params.cameraZ));
 
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();

@@ -16,6 +16,10 @@ float letterboxFieldOfView(float fieldOfView, int letterbox);
 // projection.
 float viewportAspect(const Viewport& viewport);
 
+// The far clipping plane: cameraZ + 14, but never at or before the near plane (0.0001), however
+// far the "{" key has moved the eye.
+double farPlane(float cameraZ);
+
 // Polygon mode, letterbox viewport, perspective projection, the fixed eye and the fog range.
 // Leaves the matrix mode at GL_MODELVIEW with the eye transform loaded.
 void setUpProjection();

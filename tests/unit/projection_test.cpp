@@ -30,3 +30,10 @@ TEST(Letterbox, ViewportWithoutAreaHasAspectOne) {
   EXPECT_FLOAT_EQ(viewportAspect(letterboxViewport(0, 768, 0)), 1);
   EXPECT_FLOAT_EQ(viewportAspect(letterboxViewport(1024, 1, 6)), 1);
 }
+
+TEST(FarPlane, FollowsTheEyeButNeverReachesTheNearPlane) {
+  EXPECT_DOUBLE_EQ(farPlane(0.1f), 14.1f);
+  EXPECT_NEAR(farPlane(-13.9f), 0.1, 1e-5);
+  EXPECT_GT(farPlane(-13.9999f), 0.0001);
+  for (float cameraZ : {-14.0f, -14.5f, -500.0f}) EXPECT_DOUBLE_EQ(farPlane(cameraZ), 0.0002);
+}
