@@ -9,6 +9,7 @@
 #include "app/scene_clock.h"
 #include "app/screen_overlay.h"
 #include "app/title.h"
+#include "controls/help_screen.h"
 #include "ride/ride_step.h"
 #include "text/text_overlay.h"
 
@@ -26,6 +27,7 @@ void clearBuffers() {
 void drawTextLayers() {
   if (textOverlay.messageExpiry != 0) textOverlay.drawMessageLine();
   if (params.fpsClockOn) textOverlay.drawFrameRate(framesPerSecond);
+  if (helpShown) drawHelpScreen();
   textOverlay.drawGlError();
   drawStartupTitle();
 }

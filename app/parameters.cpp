@@ -6,6 +6,7 @@
 
 #include "app/frame_clock.h"
 #include "app/random.h"
+#include "controls/debug_readout.h"
 #include "ride/camera.h"
 #include "ride/track.h"
 #include "text/text_overlay.h"
@@ -60,6 +61,7 @@ void resetWithSeed(unsigned int seed) {
   exitStartTime = 0;
 
   resetCamera(camera, params);
+  resetDebugCounters();
 
   track.generate(0.5f, 0.1f, 0.25f);
   std::snprintf(textBuffer, sizeof textBuffer, "New Track: %1d %1d %1d %1d", track.frequencyX,

@@ -9,6 +9,10 @@
 #include "app/random.h"
 #include "app/scene_clock.h"
 #include "app/startup_seed.h"
+#include "controls/keyboard.h"
+#include "controls/menu.h"
+#include "controls/pointer.h"
+#include "controls/special_keys.h"
 #include "text/text_overlay.h"
 #include "textures/bmp_texture.h"
 #include "textures/scene_resources.h"
@@ -46,14 +50,23 @@ void setFogState() {
 void openWindow(int* argc, char** argv) {
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-  // Both still 0: the toolkit's default size applies until the full-screen request takes effect.
-  glutInitWindowSize(windowWidth, windowHeight);
+  // The size before the full-screen request takes effect. Leaving full screen, the toolkit
+  // returns to this size before it takes any other request, so it is the one "f" asks for.
+  glutInitWindowSize(512, 512);
   glutCreateWindow("Gyrotrak");
   glutFullScreen();
 
+  glutKeyboardFunc(keyboardCallback);
+  glutSpecialFunc(specialKeyCallback);
+  glutSpecialUpFunc(specialKeyUpCallback);
+  glutMouseFunc(mouseButtonCallback);
+  glutPassiveMotionFunc(pointerMotionCallback);
+  glutMotionFunc(pointerMotionCallback);
   glutReshapeFunc(reshape);
   glutDisplayFunc(display);
   glutIdleFunc(idle);
+
+  createMenu();
 }
 
 bool initialise() {

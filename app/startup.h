@@ -4,7 +4,7 @@
 extern int windowWidth;
 extern int windowHeight;
 
-// Toolkit initialisation, the full-screen "Gyrotrak" window and its callbacks.
+// Toolkit initialisation, the full-screen "Gyrotrak" window, its callbacks and the pop-up menu.
 void openWindow(int* argc, char** argv);
 
 // Clock, scene clock, first reset, fixed GL state, textures and scene resources, the first

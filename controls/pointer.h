@@ -6,3 +6,13 @@
 extern int pointerDX;
 extern int pointerDY;
 extern int pointerMoved;
+
+// A pointer report at window pixel (x, y): the offsets the manual camera turns by.
+void recordPointer(int x, int y);
+
+// Motion with and without a button held: every report counts.
+void pointerMotionCallback(int x, int y);
+
+// The left button's presses and releases count as pointer reports; other buttons are ignored
+// (the right one opens the menu before reaching here).
+void mouseButtonCallback(int button, int state, int x, int y);

@@ -171,7 +171,7 @@ TEST_F(KeptPicture, WithoutKeepingTheSpoiledBufferShows) {
 TEST_F(KeptPicture, FollowsAResizeAndStartsItFromBlack) {
   runFrames(Blanking::pileUp, showKept);
   // Leaving full screen first returns the window to its earlier size; then it takes this one.
-  gltest::resizeWindow(300, 300);
+  gltest::resizeWindow(512, 512);
   forceClear = 0;
   gltest::resizeWindow(640, 480);
   EXPECT_EQ(forceClear, 1);
