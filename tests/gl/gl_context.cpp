@@ -57,6 +57,10 @@ void pumpEvents() {
 
 void resizeWindow(int width, int height) {
   glutReshapeWindow(width, height);
+  waitForWindowSize(width, height);
+}
+
+void waitForWindowSize(int width, int height) {
   const bool resized = waitFor([&] { return windowWidth == width && windowHeight == height; });
   ASSERT_TRUE(resized) << "window did not reach " << width << " x " << height;
 }

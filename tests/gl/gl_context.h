@@ -17,6 +17,9 @@ void pumpEvents();
 // Resizes the window and waits until the program's reshape callback has seen the new size.
 void resizeWindow(int width, int height);
 
+// Waits until the program's reshape callback has seen the given size.
+void waitForWindowSize(int width, int height);
+
 // Runs the program's start-up (initialise) with the working directory at data/, as ./run does.
 void startProgram();
 
