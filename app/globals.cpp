@@ -2,6 +2,8 @@
 // constructed in this order before main (and destroyed in the reverse order at exit).
 
 #include "app/parameters.h"
+#include "effects/particle_effects.h"
+#include "effects/star_field.h"
 #include "ride/camera.h"
 #include "ride/track.h"
 #include "text/text_overlay.h"
@@ -10,3 +12,5 @@ TextOverlay textOverlay;
 Parameters params;
 Camera camera;
 Track track;
+StarField starField;
+ParticleSystem fountain, groundGlows, smoke, motes;

@@ -7,6 +7,7 @@
 #include "app/frame_clock.h"
 #include "app/random.h"
 #include "controls/debug_readout.h"
+#include "effects/particle_effects.h"
 #include "ride/camera.h"
 #include "ride/track.h"
 #include "text/text_overlay.h"
@@ -59,6 +60,7 @@ void resetWithSeed(unsigned int seed) {
   paused = 0;
   exiting = 0;
   exitStartTime = 0;
+  clearParticleEffects();
 
   resetCamera(camera, params);
   resetDebugCounters();

@@ -4,6 +4,7 @@
 
 #include "app/frame_clock.h"
 #include "app/parameters.h"
+#include "effects/star_field.h"
 #include "ride/camera.h"
 #include "ride/scene.h"
 #include "ride/track.h"
@@ -53,6 +54,7 @@ void drawCameraAngles() {
 
 void rideStep() {
   changeTrackWhenDue();
+  if (params.universeOn) starField.draw();
   tickFlare();
   drawScene();
   if (params.cameraMode == 1) drawCameraAngles();

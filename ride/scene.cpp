@@ -4,9 +4,12 @@
 
 #include <cmath>
 
+#include "app/frame_clock.h"
 #include "app/parameters.h"
 #include "app/scene_clock.h"
+#include "effects/particle_effects.h"
 #include "ride/billboard.h"
+#include "ride/camera.h"
 #include "ride/light.h"
 #include "ride/sphere.h"
 #include "ride/track.h"
@@ -32,9 +35,20 @@ void drawGlobe() {
   glPopMatrix();
 }
 
+// One emission on the ground at (x, 0, z), then the update and the draw of an emitting system.
+void emitMoveAndDraw(ParticleSystem& system, float x, float z) {
+  system.emit(x, 0, z, elapsedTime, params.mainSpeed);
+  system.update(elapsedTime, params);
+  system.draw(params.objectSize, brightness, camera, elapsedTime);
+}
+
 }  // namespace
 
 void drawScene() {
+  // The two still systems are placed anew on the first frame after start-up or a reset.
+  if (!groundGlows.seeded) seedGroundGlows(elapsedTime, params.mainSpeed);
+  if (!motes.seeded) seedMotes(elapsedTime, params.mainSpeed);
+
   // The flare and the light circle together, once every 10 pi seconds.
   const Vector3 orbit = orbitPoint(sceneClock);
   glColor3f(brightness, brightness, 0);
@@ -43,6 +57,8 @@ void drawScene() {
 
   // Fog touches what follows up to the globe; lighting only the track and the globe.
   if (params.fogOn) glEnable(GL_FOG);
+  motes.draw(params.objectSize, brightness, camera, elapsedTime);
+  groundGlows.draw(params.objectSize, brightness, camera, elapsedTime);
   if (params.spotlightsOn) {
     setUpLight(0, orbit.x, orbit.y, orbit.z, 0.5f, 0.75f, 0.99f, 0.99f, brightness);
     glEnable(GL_LIGHTING);
@@ -62,4 +78,10 @@ void drawScene() {
   if (params.texturesOn) glDisable(GL_TEXTURE_2D);
   if (params.spotlightsOn) glDisable(GL_LIGHTING);
   if (params.fogOn) glDisable(GL_FOG);
+
+  // Motes first: the update step is shared, so the two emitting systems after them move by
+  // the floor step of 0.005 s each frame.
+  motes.update(elapsedTime, params);
+  emitMoveAndDraw(fountain, 0.4f, 0.4f);
+  emitMoveAndDraw(smoke, -0.4f, -0.4f);
 }

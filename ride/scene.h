@@ -6,6 +6,7 @@
 // 0.2 * clock radians, one circuit every 10 pi seconds.
 Vector3 orbitPoint(double clock);
 
-// One frame of the 3-D scene in its fixed order: the flare, fog, the circling light, the track
-// and the globe. Expects the camera's view in the model-view matrix.
+// One frame of the 3-D scene in its fixed order: the still particles' seeding, the flare, fog,
+// the motes and ground glows, the circling light, the track, the globe, then the fountain and
+// the smoke. Expects the camera's view in the model-view matrix.
 void drawScene();

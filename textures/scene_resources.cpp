@@ -1,5 +1,7 @@
 #include "textures/scene_resources.h"
 
+#include "effects/particle_effects.h"
+#include "effects/star_field.h"
 #include "ride/track.h"
 #include "text/text_overlay.h"
 #include "textures/bmp_texture.h"
@@ -9,23 +11,23 @@
 GLuint globeTexture = 0;
 
 void setUpSceneResources() {
-  // Entries 1 to 4, after the font at entry 0. Entry 1 is the smoke's sprite and entry 4 the
-  // motes'; the particle systems take them from the table.
-  appendTexture(makeProceduralTexture(cloudPuffPattern));
+  // Entries 1 to 4, after the font at entry 0. The particle systems take theirs from the table.
+  appendTexture(makeProceduralTexture(cloudPuffPattern));             // smokeTextureEntry
   appendTexture(makeProceduralTexture(glowPattern));                  // flareTextureEntry
   track.texture = appendTexture(makeProceduralTexture(glowPattern));  // trackTextureEntry
-  appendTexture(makeProceduralTexture(pillowPattern));
+  appendTexture(makeProceduralTexture(pillowPattern));                // moteTextureEntry
 
   // Entry 5; opaque and mipmapped, since the globe is seen from near and far.
   globeTexture = appendTexture(loadBmpTexture("earthCloudsBW_256.bmp", 256, 255, 0, true));
 
-  // The particle systems' settings and the star field are set up here once they exist.
+  setUpParticleEffects();
+  starField.build(500, 1.5f, 0, upperHalfShell);
 
   textOverlay.alphaTestOn = 1;
   textOverlay.blendOn = 1;
 }
 
 void releaseSceneResources() {
-  // The star field's display list goes first here once it exists.
+  starField.release();
   if (textureCount != 0) glDeleteTextures(textureCount, textureTable);
 }

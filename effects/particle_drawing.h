@@ -1,0 +1,27 @@
+#pragma once
+
+#include <GL/gl.h>
+
+#include "effects/particle_system.h"
+
+// What ParticleSystem::draw computes for each particle, without a context.
+
+// The blend factors a system's blendSource (0..8) and blendDest (0..7) name. An index outside
+// its table gives the default of the settings (GL_SRC_ALPHA, GL_ONE).
+GLenum particleSourceFactor(int index);
+GLenum particleDestFactor(int index);
+
+// Red, green and blue already multiplied by alpha.
+struct Rgba {
+  float r, g, b, a;
+};
+
+// The colour of a particle at time: alpha eases from alphaStart to alphaEnd (cosineBlend) and
+// the colour runs straight from colorStart to colorEnd (linearBlend) over its life, both scaled
+// by brightness. A particle that never dies keeps its starting colour.
+Rgba particleColor(const ParticleSystem& system, const Particle& particle, float brightness,
+                   float time);
+
+// The point size of a point particle: sizeScale * size held between 1 and 4 (a value that is
+// not a number counts as 1), whole pixels only.
+int particlePointSize(float sizeScale, float size);
