@@ -8,13 +8,12 @@
 #include <cmath>
 #include <vector>
 
-#include "app/random.h"
 #include "gl_context.h"
 
 namespace {
 
-// The list's points in world units: an orthographic view of the cube from -2 to 2 on a
-// 400-pixel-square viewport, so window coordinates map straight back.
+// The list's points in world units and their colours, seen orthographically over the cube
+// from -2 to 2 on a 400-pixel square.
 std::vector<gltest::FeedbackVertex> replay(const StarField& stars) {
   glViewport(0, 0, 400, 400);
   glMatrixMode(GL_PROJECTION);
@@ -37,11 +36,9 @@ std::vector<gltest::FeedbackVertex> replay(const StarField& stars) {
 
 TEST(StarField, FillsTheUpperHalfBallWithDimStars) {
   static StarField stars;
-  seedRandom(3);
   stars.build(500, 1.5f, 0, upperHalfShell);
   const auto points = replay(stars);
   ASSERT_EQ(points.size(), 500u);
-  int tinted = 0;
   for (const auto& v : points) {
     EXPECT_GE(v.y, -1e-3f);
     EXPECT_LE(std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z), 1.5f + 2e-3f);
@@ -49,12 +46,14 @@ TEST(StarField, FillsTheUpperHalfBallWithDimStars) {
       EXPECT_GE(c, 0.24f - 1e-3f);
       EXPECT_LT(c, 0.64f);
     }
-    if (v.r < 0.4f - 1e-3f || v.g < 0.4f - 1e-3f || v.b < 0.4f - 1e-3f) tinted++;
   }
-  // About one star in ten is tinted, and most of those have a channel below 0.4.
-  EXPECT_GT(tinted, 10);
-  EXPECT_LT(tinted, 100);
 
+  glDepthMask(GL_FALSE);
+  stars.draw();
+  stars.draw();
+  GLboolean mask;
+  glGetBooleanv(GL_DEPTH_WRITEMASK, &mask);
+  EXPECT_TRUE(mask);
   stars.release();
   stars.release();
   EXPECT_EQ(stars.listId, -1);
@@ -63,8 +62,7 @@ TEST(StarField, FillsTheUpperHalfBallWithDimStars) {
 
 TEST(StarField, ShellsWithoutRoomGiveAnEmptyListInsteadOfHanging) {
   static StarField stars;
-  const float shells[][2] = {{1, 1.5f}, {1.5f, 1.5f},  {-1, 0},
-                             {NAN, 0},  {INFINITY, 0}, {1.5f, NAN}};
+  const float shells[][2] = {{1, 1.5f}, {1.5f, 1.5f}, {-1, 0}, {NAN, 0}, {INFINITY, 0}, {1, NAN}};
   for (const auto& shell : shells) {
     stars.build(500, shell[0], shell[1], upperHalfShell);
     EXPECT_TRUE(replay(stars).empty()) << shell[0] << " " << shell[1];
@@ -72,18 +70,6 @@ TEST(StarField, ShellsWithoutRoomGiveAnEmptyListInsteadOfHanging) {
   // Thinner than the random grid: the search gives up rather than running on for ever.
   stars.build(500, 1.5f, 1.5f - 1e-7f, upperHalfShell);
   EXPECT_LT(replay(stars).size(), 500u);
-  stars.build(500, 1.5f, -1, upperHalfShell);  // a negative inner radius leaves the whole ball
+  stars.build(500, 1.5f, -1, upperHalfShell);  // the whole upper half ball
   EXPECT_EQ(replay(stars).size(), 500u);
-
-  glDepthMask(GL_FALSE);
-  stars.draw();
-  stars.draw();
-  GLboolean mask;
-  glGetBooleanv(GL_DEPTH_WRITEMASK, &mask);
-  EXPECT_TRUE(mask);
-  GLfloat size;
-  glGetFloatv(GL_POINT_SIZE, &size);
-  EXPECT_EQ(size, 2);
-  stars.release();
-  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
