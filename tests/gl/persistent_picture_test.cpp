@@ -10,6 +10,7 @@
 #include "app/parameters.h"
 #include "app/scene_clock.h"
 #include "app/startup.h"
+#include "effects/particle_effects.h"
 #include "ride/ride_step.h"
 #include "ride/track.h"
 #include "tests/gl/gl_context.h"
@@ -67,8 +68,9 @@ const int firstMs = 5000;  // after the fade-in and the start-up message
 const int stepMs = 16;
 
 // The same frames from the same starting state each time: the frame's clock, the message
-// line, the ride's place on the track and its timers, a reset that reseeds the random
-// sequence, and a cleared first picture.
+// line, the ride's place on the track and its timers, the particle effects' emission and
+// update times (which a reset leaves), a reset that reseeds the random sequence, and a
+// cleared first picture.
 std::vector<Picture> runFrames(Blanking mode, void (*endFrame)()) {
   static const TextOverlay startingText = textOverlay;
   textOverlay = startingText;
@@ -85,6 +87,9 @@ std::vector<Picture> runFrames(Blanking mode, void (*endFrame)()) {
   track.direction = {0, 0, 0};
   trackStartTime = 0;
   flareTimer = 0;
+  for (ParticleSystem* effect : {&fountain, &groundGlows, &smoke, &motes}) effect->lastEmitTime = 0;
+  ParticleSystem::lastUpdateTime = 0;
+  ParticleSystem::searchCursor = 0;
   reset();
   setBlanking(mode);
   forceClear = 1;
