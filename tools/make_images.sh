@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Rebuilds the program's two data images with the generator in tools/images:
 #   tools/make_images.sh [OUTPUT_DIR]      (default: data/)
-# font.bmp is rendered from DejaVu Sans Mono (Debian's fonts-dejavu-core) with FreeType;
+# font.bmp is drawn from the generator's own glyph table (tools/images/font_image.cpp);
 # earthCloudsBW_256.bmp is made from the generator's own noise.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,8 +9,7 @@ cd "$(dirname "$0")/.."
 ensure_packages $IMAGE_PACKAGES
 
 output=$(realpath -m "${1:-data}")
-font=/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf
 mkdir -p "$output"
 cmake -S tools/images -B build/images -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/images -j2 >/dev/null
-build/images/make_images "$output" "$font"
+build/images/make_images "$output"

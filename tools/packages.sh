@@ -31,4 +31,4 @@ BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev"
 RUNTIME_PACKAGES="libgl1-mesa-dri"
 TEST_PACKAGES="libgtest-dev xvfb"
 # Only for rebuilding the data images (tools/make_images.sh, tools/check_images.sh).
-IMAGE_PACKAGES="cmake g++ make libfreetype-dev fonts-dejavu-core"
+IMAGE_PACKAGES="cmake g++ make"

@@ -61,23 +61,29 @@ TEST(BmpDataFiles, FontCellsHoldTheirGlyphsClearOfTheSampledEdges) {
   std::vector<unsigned char> rgba;
   ASSERT_TRUE(decodeBmp(file.data(), file.size(), 128, -1, 0, rgba));
 
+  // Black or white only: the alpha comes from the brightness, and only white strokes are both
+  // opaque and bright.
+  for (size_t i = 3; i < rgba.size(); i += 4) ASSERT_TRUE(rgba[i] == 0 || rgba[i] == 255) << i;
   EXPECT_EQ(inkIn(rgba, ' '), 0);
   EXPECT_EQ(inkIn(rgba, 138), 0) << "the newline's glyph must leave no mark";
   for (int code = 127; code < 160; ++code) EXPECT_EQ(inkIn(rgba, code), 0) << code;
   for (int code = 33; code < 127; ++code) {
     EXPECT_GT(inkIn(rgba, code), 255) << "glyph " << char(code);
     // The renderer samples 1.28 texels right of and below each corner: columns 0 and 1 and
-    // the top line show at the neighbours' edges and must stay dark.
+    // the top two lines show at the neighbours' edges and must stay dark. The bottom line
+    // stays dark too, so help lines 16 pixels apart at size 18 do not touch.
     for (int line = 0; line < 16; ++line) {
       EXPECT_EQ(fontAlpha(rgba, code, 0, line) + fontAlpha(rgba, code, 1, line), 0)
           << char(code) << " line " << line;
     }
-    for (int x = 0; x < 8; ++x) EXPECT_EQ(fontAlpha(rgba, code, x, 0), 0) << char(code);
+    for (int x = 0; x < 8; ++x) {
+      for (int line : {0, 1, 15}) EXPECT_EQ(fontAlpha(rgba, code, x, line), 0) << char(code);
+    }
   }
   // Upright glyphs: the bar of T lies in the upper half of its cell, the underscore low down.
   EXPECT_LT(inkiestLine(rgba, 'T'), 7);
   EXPECT_GT(inkiestLine(rgba, '_'), 11);
-  EXPECT_GT(inkiestLine(rgba, 'T'), 1);  // below the top line the neighbours see
+  EXPECT_GT(inkiestLine(rgba, 'T'), 1);  // below the top lines the neighbours see
 }
 
 TEST(BmpDataFiles, GlobePictureIsAnOpaqueGreyscaleMapWithDarkAndLightParts) {

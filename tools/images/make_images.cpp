@@ -1,22 +1,22 @@
 // Makes the program's two data images:
-//   make_images OUTPUT_DIR FONT_FILE
-// writes OUTPUT_DIR/font.bmp (glyphs rendered from FONT_FILE) and
-// OUTPUT_DIR/earthCloudsBW_256.bmp (a generated map). Same inputs, same bytes.
+//   make_images OUTPUT_DIR
+// writes OUTPUT_DIR/font.bmp (the project's own glyphs) and OUTPUT_DIR/earthCloudsBW_256.bmp
+// (a generated map). Every run gives the same bytes.
 #include <cstdio>
 #include <string>
 
 #include "picture.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR FONT_FILE\n", argv[0]);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
     return 2;
   }
   const std::string directory = argv[1];
 
   Picture font(128, 128);
-  if (!makeFontPicture(argv[2], font)) {
-    std::fprintf(stderr, "make_images: cannot render the font %s\n", argv[2]);
+  if (!makeFontPicture(font)) {
+    std::fprintf(stderr, "make_images: the glyph table is malformed\n");
     return 1;
   }
   // The loader shows the row stored first at the top of a glyph, so the grid goes in top row

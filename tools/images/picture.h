@@ -17,9 +17,10 @@ struct Picture {
 // keeping the positive height. Returns false when the file cannot be written.
 bool writeGreyBmp(const char* path, const Picture& picture, bool storeTopRowFirst);
 
-// The font grid: 16 x 8 cells of 8 x 16 pixels for codes 32 to 159, drawn from the TrueType
-// font at fontPath. Row 0 of the picture is the top line of the first cell row.
-bool makeFontPicture(const char* fontPath, Picture& picture);
+// The font grid: 16 x 8 cells of 8 x 16 pixels for codes 32 to 159, white glyphs on black.
+// Row 0 of the picture is the top line of the first cell row. False if the glyph table is
+// malformed.
+bool makeFontPicture(Picture& picture);
 
 // An earth-like greyscale map, longitude across and latitude down, north at the top.
 Picture makeEarthPicture(int side);
