@@ -29,6 +29,6 @@ ensure_packages() {
 # What building the program needs, and what running it needs besides.
 BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev"
 RUNTIME_PACKAGES="libgl1-mesa-dri"
-TEST_PACKAGES="libgtest-dev xvfb"
+TEST_PACKAGES="libgtest-dev xvfb tesseract-ocr"
 # Only for rebuilding the data images (tools/make_images.sh, tools/check_images.sh).
 IMAGE_PACKAGES="cmake g++ make"
