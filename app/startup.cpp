@@ -15,6 +15,7 @@
 #include "controls/special_keys.h"
 #include "text/text_overlay.h"
 #include "textures/bmp_texture.h"
+#include "textures/data_files.h"
 #include "textures/scene_resources.h"
 #include "textures/texture_table.h"
 
@@ -80,7 +81,7 @@ bool initialise() {
   setDefaultRenderState();
   setFogState();
 
-  appendTexture(loadBmpTexture("font.bmp", 128, -1, 0, false));
+  appendTexture(loadBmpTexture(dataFilePath("font.bmp").c_str(), 128, -1, 0, false));
   textOverlay.fontTexture = textureTable[0];
   setUpSceneResources();
 

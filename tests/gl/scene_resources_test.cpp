@@ -11,6 +11,7 @@
 #include "ride/track.h"
 #include "tests/gl/gl_context.h"
 #include "text/text_overlay.h"
+#include "textures/data_files.h"
 #include "textures/texture_table.h"
 
 namespace {
@@ -67,6 +68,7 @@ TEST(SceneResources, WithoutTheImageFilesOnlyTheirEntriesAreZero) {
   char directory[] = "/tmp/gyrotrak-empty-XXXXXX";
   ASSERT_NE(mkdtemp(directory), nullptr);
   ASSERT_EQ(chdir(directory), 0);
+  setDataFolders({});  // nor anywhere else
   ASSERT_TRUE(initialise());
   ASSERT_EQ(chdir("/"), 0);
   rmdir(directory);

@@ -1,0 +1,57 @@
+#include "textures/data_files.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Written only by setDataFolders and, on first use, by dataFilePath.
+std::vector<std::string> dataFolders;
+bool dataFoldersSet = false;
+
+bool isFile(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// The running executable's absolute path, from the kernel; empty when it cannot tell.
+std::string executablePath() {
+  char path[4096];
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
+  if (length <= 0 || length >= static_cast<ssize_t>(sizeof path)) return "";
+  return std::string(path, static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+std::vector<std::string> defaultDataFolders(const std::string& executable,
+                                            const std::string& sourceDataFolder) {
+  std::vector<std::string> folders;
+  const std::string::size_type slash = executable.rfind('/');
+  if (slash != std::string::npos) {
+    folders.push_back(executable.substr(0, slash + 1) + "../share/gyrotrak");
+  }
+  if (!sourceDataFolder.empty()) folders.push_back(sourceDataFolder);
+  return folders;
+}
+
+void setDataFolders(const std::vector<std::string>& folders) {
+  dataFolders = folders;
+  dataFoldersSet = true;
+}
+
+std::string dataFilePath(const char* name) {
+  if (isFile(name)) return name;
+  if (!dataFoldersSet) {
+#ifdef GYROTRAK_SOURCE_DATA_DIR
+    setDataFolders(defaultDataFolders(executablePath(), GYROTRAK_SOURCE_DATA_DIR));
+#else
+    setDataFolders(defaultDataFolders(executablePath(), ""));
+#endif
+  }
+  for (const std::string& folder : dataFolders) {
+    const std::string path = folder + "/" + name;
+    if (isFile(path)) return path;
+  }
+  return name;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Where the program finds its two images. It reads them by their bare names from the working
+// directory, as it always has; when a file is not there it looks in each data folder in turn.
+// By default those are the installed data folder beside the executable (../share/gyrotrak) and
+// the source tree's data/ the program was built from, so a build started from anywhere and an
+// installed copy both find their images.
+
+// The default data folders for the executable at executablePath (an absolute path; empty when
+// unknown) built from the source tree's sourceDataFolder (empty when unknown).
+std::vector<std::string> defaultDataFolders(const std::string& executablePath,
+                                            const std::string& sourceDataFolder);
+
+// Replaces the data folders searched after the working directory (tests search none).
+void setDataFolders(const std::vector<std::string>& folders);
+
+// The path to open for the data file name: name itself when the working directory holds a file
+// by that name, otherwise the first data folder's copy that exists, otherwise name itself (the
+// load then fails as for any missing file, without a word).
+std::string dataFilePath(const char* name);
