@@ -2,6 +2,9 @@
 
 #include <GL/glut.h>
 
+#include <cstdlib>
+
+#include "app/fixed_clock.h"
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
@@ -72,6 +75,7 @@ void openWindow(int* argc, char** argv) {
 
 bool initialise() {
   elapsedMs = glutGet(GLUT_ELAPSED_TIME);
+  fixedClock = parseFixedClock(std::getenv("GYROTRAK_CLOCK"));
   // The first track and scene-clock offset come from the launch's own seed, so launches differ.
   const unsigned int seed = launchSeed(elapsedMs);
   seedRandom(seed);
@@ -98,7 +102,17 @@ void idle() {
 }
 
 void display() {
-  elapsedMs = glutGet(GLUT_ELAPSED_TIME);
+  if (fixedClock.stepMs == 0) {
+    elapsedMs = glutGet(GLUT_ELAPSED_TIME);
+  } else {
+    const int reading = nextFixedClockReading(fixedClock);
+    // Out of steps: the last picture stays on screen and no more frames run.
+    if (reading < 0) {
+      glutIdleFunc(nullptr);
+      return;
+    }
+    elapsedMs = reading;
+  }
   frame();
   // Swaps with the finished picture kept, so the next frame finds it whatever the driver's swap
   // leaves in the back buffer.

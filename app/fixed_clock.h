@@ -1,0 +1,23 @@
+#pragma once
+
+// A fixed frame clock, for screenshots and tests only. GYROTRAK_CLOCK="STEP,END" (milliseconds)
+// makes every frame advance the clock by exactly STEP instead of reading the toolkit's clock,
+// and stops drawing once the next step would pass END, leaving the last picture on screen until
+// the window is closed. With GYROTRAK_SEED set too, the same command gives the same picture
+// however fast the machine draws. Unset or malformed, the real clock runs.
+struct FixedClock {
+  int stepMs;  // 0: the real clock
+  int endMs;
+  int frames;  // frames drawn on it so far
+};
+
+// Written by initialise (from the environment) and by the display callback.
+extern FixedClock fixedClock;
+
+// The fixed clock that text names: STEP from 1 to 100 (a longer step would be clamped by the
+// frame) and END from 0 up, two whole numbers joined by a comma. Anything else: the real clock.
+FixedClock parseFixedClock(const char* text);
+
+// The clock reading for the next frame, counting the frame; -1, counting nothing, once that
+// reading would pass the end.
+int nextFixedClockReading(FixedClock& clock);
