@@ -29,6 +29,9 @@ ensure_packages() {
 # What building the program needs, and what running it needs besides.
 BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev"
 RUNTIME_PACKAGES="libgl1-mesa-dri"
-TEST_PACKAGES="libgtest-dev xvfb tesseract-ocr"
+# The install test also reads the installed picture back and checks the desktop entry and manual.
+TEST_PACKAGES="libgtest-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base mandoc"
 # Only for rebuilding the data images (tools/make_images.sh, tools/check_images.sh).
 IMAGE_PACKAGES="cmake g++ make"
+# Only for remaking the README's pictures and the icon (tools/screenshots.sh).
+SCREENSHOT_PACKAGES="xvfb imagemagick"

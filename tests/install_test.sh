@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs the built program into a temporary staging folder (DESTDIR and a prefix), checks the
+# installed tree, the desktop entry and the manual page, then starts the installed program from
+# an unrelated directory and reads its picture back: the globe must be textured and the message
+# line drawn, both from the installed images.
+#
+#   tests/install_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+work=$(mktemp -d /tmp/gyrotrak-install-XXXXXX)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR="$work/stage" cmake --install "$build" --prefix /usr/local >/dev/null
+prefix=$work/stage/usr/local
+expected='bin/gyrotrak
+share/applications/gyrotrak.desktop
+share/doc/gyrotrak/LICENSE
+share/gyrotrak/earthCloudsBW_256.bmp
+share/gyrotrak/font.bmp
+share/icons/hicolor/128x128/apps/gyrotrak.png
+share/man/man6/gyrotrak.6'
+installed=$(cd "$work/stage" && find . -type f | sed 's|^\./usr/local/||' | sort)
+[ "$installed" = "$expected" ] || fail "installed files:"$'\n'"$installed"
+[ -x "$prefix/bin/gyrotrak" ] || fail "bin/gyrotrak is not executable"
+for image in font.bmp earthCloudsBW_256.bmp; do
+  cmp "$source/data/$image" "$prefix/share/gyrotrak/$image" || fail "installed $image differs"
+done
+[ "$(identify -format %wx%h "$prefix/share/icons/hicolor/128x128/apps/gyrotrak.png")" = 128x128 ] ||
+  fail "the icon is not 128 x 128"
+
+desktop-file-validate "$prefix/share/applications/gyrotrak.desktop" || fail "desktop entry"
+manual=$prefix/share/man/man6/gyrotrak.6
+lint=$(groff -ww -man -z "$manual" 2>&1; mandoc -T lint "$manual" 2>&1) || true
+[ -z "$lint" ] || fail "manual page lint:"$'\n'"$lint"
+
+# Keep only the red of every installed pixel (the pixels follow the 54 header bytes, blue, green,
+# red), so that the picture tells the installed copies from the grey ones in the source tree.
+for image in font.bmp earthCloudsBW_256.bmp; do
+  perl -0777 -i -pe 'substr($_, 54) =~ s/..(.)/\0\0$1/gs' "$prefix/share/gyrotrak/$image"
+done
+
+mkdir "$work/elsewhere"
+cd "$work/elsewhere"
+GYROTRAK_SEED=1 GYROTRAK_CLOCK=50,2500 "$source/tools/still_picture.sh" "$work/shot.png" \
+  "$prefix/bin/gyrotrak"
+
+# Channel statistics (0 to 1) of a region of the picture: WIDTHxHEIGHT+X+Y from the top left.
+stats() { convert "$work/shot.png" -crop "$1" +repage -format "$2" info:; }
+# The globe rides at the middle of the screen: left of the track through it, its red varies
+# with the picture (a missing image leaves it even) and no green shows (grey would).
+read -r spread green <<< "$(stats 16x30+488+370 '%[fx:standard_deviation.r] %[fx:maxima.g]')"
+awk -v s="$spread" -v g="$green" 'BEGIN { exit !(s > 0.03 && g < 0.05) }' ||
+  fail "globe: red spread $spread (want > 0.03), green up to $green (want < 0.05)"
+# The message line, top left: red glyph strokes with dark gaps between them (without the
+# font image the text is drawn as white blocks).
+read -r red mean green <<< "$(stats 250x22+8+4 '%[fx:maxima.r] %[fx:mean.r] %[fx:maxima.g]')"
+awk -v r="$red" -v m="$mean" -v g="$green" 'BEGIN { exit !(r > 0.2 && m < r / 3 && g < 0.05) }' ||
+  fail "message line: red up to $red, red mean $mean, green up to $green"
+echo "installed tree, desktop entry, manual page and the installed program's picture: fine"

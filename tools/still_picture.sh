@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts a program on a virtual 1024 x 768 X screen of its own, waits until it has stopped
+# drawing, saves the screen as an image and ends both. Gyrotrak stops drawing once the fixed
+# clock GYROTRAK_CLOCK has run out (see README.md), so with GYROTRAK_SEED set too the picture
+# is the same on every run. The program runs in the current directory with this environment.
+#
+#   tools/still_picture.sh OUTPUT.png PROGRAM [ARGS...]
+#
+# Needs xvfb and imagemagick (SCREENSHOT_PACKAGES in tools/packages.sh).
+set -euo pipefail
+[ $# -ge 2 ] || { sed -n '2,9p' "$0" >&2; exit 2; }
+output=$1
+shift
+
+display=$(( 100 + RANDOM % 400 ))
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$(( display + 1 )); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+program=
+trap '[ -n "$program" ] && kill $program 2>/dev/null; kill $xvfb 2>/dev/null; wait 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+export DISPLAY=":$display"
+# Mesa's software rasteriser gives the same pixels on every machine.
+export LIBGL_ALWAYS_SOFTWARE=1
+
+"$@" &
+program=$!
+
+# Processor time the program has used so far, in clock ticks (all its threads).
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$program/stat" 2>/dev/null; }
+
+# Still: it has drawn, and then used no processor time for a whole second.
+previous=-1 idle=0
+for _ in $(seq 1200); do
+  sleep 0.5
+  ticks=$(cpu_ticks) || true
+  [ -n "$ticks" ] || { echo "still_picture: $1 ended before its picture was taken" >&2; exit 1; }
+  if [ "$ticks" -gt 0 ] && [ "$ticks" -eq "$previous" ]; then idle=$(( idle + 1 )); else idle=0; fi
+  previous=$ticks
+  [ $idle -ge 2 ] && break
+done
+[ $idle -ge 2 ] || { echo "still_picture: $1 was still drawing after 10 minutes" >&2; exit 1; }
+# Without the time chunks, the same picture gives the same file.
+import -window root -define png:exclude-chunk=date,time "$output"
