@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Remakes the README's pictures (docs/*.png) and the program's icon (dist/gyrotrak.png) from the
+# real program, on a virtual 1024 x 768 screen at a fixed seed and a fixed clock, so that the
+# same command gives the same pictures.
+#
+#   tools/screenshots.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. tools/packages.sh
+ensure_packages $BUILD_PACKAGES $RUNTIME_PACKAGES $SCREENSHOT_PACKAGES
+
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release --target gyrotrak -j"$(nproc)" >/dev/null
+program=$PWD/build/release/gyrotrak
+mkdir -p docs
+
+# picture NAME SEED MILLISECONDS: the ride with that first track, that far in, at 60 frames a
+# second (a step of 17 ms).
+picture() {
+  (cd data && GYROTRAK_SEED=$2 GYROTRAK_CLOCK=17,$3 ../tools/still_picture.sh "../docs/$1.png" "$program")
+  echo "docs/$1.png"
+}
+picture ride 1 20000
+picture ride-2 2 30000
+
+# The icon: the globe with the track about it, from the middle of the first picture.
+convert docs/ride.png -crop 160x160+432+304 +repage -resize 128x128 \
+  -define png:exclude-chunk=date,time dist/gyrotrak.png
+echo "dist/gyrotrak.png"
