@@ -35,10 +35,11 @@ manual=$prefix/share/man/man6/gyrotrak.6
 lint=$(groff -ww -man -z "$manual" 2>&1; mandoc -T lint "$manual" 2>&1) || true
 [ -z "$lint" ] || fail "manual page lint:"$'\n'"$lint"
 
-# Keep only the red of every installed pixel (the pixels follow the 54 header bytes, blue, green,
-# red), so that the picture tells the installed copies from the grey ones in the source tree.
+# Keep only the red of every installed pixel (blue, green, red from the offset at byte 10), so
+# that the picture tells the installed copies from the grey ones in the source tree.
 for image in font.bmp earthCloudsBW_256.bmp; do
-  perl -0777 -i -pe 'substr($_, 54) =~ s/..(.)/\0\0$1/gs' "$prefix/share/gyrotrak/$image"
+  perl -0777 -i -pe 'substr($_, unpack("V", substr($_, 10, 4))) =~ s/..(.)/\0\0$1/gs' \
+    "$prefix/share/gyrotrak/$image"
 done
 
 mkdir "$work/elsewhere"
