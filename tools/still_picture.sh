@@ -26,8 +26,9 @@ export LIBGL_ALWAYS_SOFTWARE=1
 "$@" &
 program=$!
 
-# Processor time the program has used so far, in clock ticks (all its threads).
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$program/stat" 2>/dev/null; }
+# Processor time the program has used so far, in clock ticks (all its threads); nothing once it
+# has ended.
+cpu_ticks() { awk '$3 != "Z" { print $14 + $15 }' "/proc/$program/stat" 2>/dev/null; }
 
 # Still: it has drawn, and then used no processor time for a whole second.
 previous=-1 idle=0
