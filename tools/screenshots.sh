@@ -20,10 +20,10 @@ picture() {
   (cd data && GYROTRAK_SEED=$2 GYROTRAK_CLOCK=17,$3 ../tools/still_picture.sh "../docs/$1.png" "$program")
   echo "docs/$1.png"
 }
-picture ride 1 20000
-picture ride-2 2 30000
+picture ride 8 25000
+picture ride-2 6 20000
 
 # The icon: the globe with the track about it, from the middle of the first picture.
-convert docs/ride.png -crop 160x160+432+304 +repage -resize 128x128 \
+convert docs/ride.png -crop 112x112+456+328 +repage -resize 128x128 \
   -define png:exclude-chunk=date,time dist/gyrotrak.png
 echo "dist/gyrotrak.png"
