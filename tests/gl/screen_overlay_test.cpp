@@ -17,7 +17,8 @@
 
 namespace {
 
-// Far from the message line, the frame-rate line and the start-up title.
+// Far from the message line, the frame-rate line and the start-up title; in a frame with the
+// widest letterbox it lies in the bottom bar (y below 230), where the 3-D scene never draws.
 const int probeX = 900, probeY = 100;
 
 void fillWindow(float r, float g, float b) {
@@ -51,10 +52,12 @@ class ScreenOverlay : public ::testing::Test {
   void TearDown() override { setExitFunction(nullptr); }
 
   // Pile-up mode: nothing but the fades touches the previous picture, so a white picture
-  // under a frame reads back as what the fade stage made of it.
+  // under a frame reads back at the probe as what the fade stage made of it, whatever the
+  // scene holds.
   void runFrameOverWhite(int ms) {
     params.fullBlanking = 0;
     params.blankIntensity = 1;
+    params.letterbox = 6;
     forceClear = 0;
     fillWindow(1, 1, 1);
     elapsedMs = ms;
