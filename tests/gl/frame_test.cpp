@@ -3,10 +3,18 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "app/frame_clock.h"
 #include "app/parameters.h"
 #include "app/program_exit.h"
+#include "app/random.h"
 #include "app/scene_clock.h"
+#include "ride/ride_step.h"
+#include "tests/gl/glyph_feedback.h"
+#include "text/text_overlay.h"
 
 namespace {
 
@@ -20,6 +28,12 @@ void recordExit(int status) {
 void runFrameAt(int ms) {
   elapsedMs = ms;
   frame();
+}
+
+void fillWhite() {
+  glClearColor(1, 1, 1, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(0, 0, 0, 1);
 }
 
 }  // namespace
@@ -47,13 +61,75 @@ TEST(Frame, SceneClockRunsWhilePaused) {
   EXPECT_NEAR(sceneClock, 100.04, 1e-6);
 }
 
+// Read in the bottom letterbox bar, which the scene never draws into.
 TEST(Frame, ClearsTheColourBufferOnceWhenAsked) {
   reset();
   params.blankIntensity = 1;  // pile-up mode: nothing else touches the previous picture
-  glClearColor(0, 0, 0, 1);
+  params.letterbox = 6;
+  fillWhite();
   forceClear = 1;
   runFrameAt(5000);
+  EXPECT_EQ(gltest::readPixel(900, 100)[0], 0);
   EXPECT_EQ(forceClear, 0);
+  fillWhite();
+  runFrameAt(5020);
+  EXPECT_EQ(gltest::readPixel(900, 100)[0], 255);
+}
+
+TEST(Frame, DrawsTheTextLayersLastInTheirOrder) {
+  reset();
+  params.fpsClockOn = 1;
+  runFrameAt(4980);
+  textOverlay.postMessage("Pause");
+  while (glGetError() != GL_NO_ERROR) {
+  }
+  glEnable(0x1234);  // not a capability: the error line shows GL_INVALID_ENUM
+  elapsedMs = 5000;
+  const auto quads = gltest::drawnQuads(frame);
+  // Where each line starts among everything the frame drew.
+  const auto startOf = [&](const std::string& text) {
+    for (size_t i = 0; i + text.size() <= quads.size(); ++i) {
+      if (gltest::textOf({quads.begin() + i, quads.begin() + i + text.size()}) == text) return i;
+    }
+    return quads.size();
+  };
+  char frameRate[80];
+  // Without its last glyph, which crosses the window's right edge and comes back clipped.
+  std::snprintf(frameRate, sizeof frameRate, "%3d Frame/Se", framesPerSecond);
+  const size_t message = startOf("Pause"), rate = startOf(frameRate);
+  const size_t error = startOf("OpenGL Error: invalid enumerant"), title = startOf("Gyrotrak");
+  EXPECT_LT(message, rate);
+  EXPECT_LT(rate, error);
+  EXPECT_LT(error, title);
+  EXPECT_EQ(title + 8, quads.size());
+}
+
+// On average one frame in a hundred restarts the sequence from elapsedMs: frames whose first
+// draw is below 0.01 leave the same sequence behind whatever came before, others do not.
+TEST(Frame, ReseedsWhenItsFirstDrawIsBelowOneHundredth) {
+  const auto firstDraw = [](unsigned seed) {
+    seedRandom(seed);
+    return nextRandom() / 32768.0;
+  };
+  const auto drawAfterFrame = [](unsigned seed) {
+    elapsedMs = 5000;
+    reset();
+    previousTime = 0;
+    trackStartTime = 0;
+    flareTimer = 0;
+    seedRandom(seed);
+    frame();
+    return nextRandom();
+  };
+  std::vector<unsigned> below, above;
+  for (unsigned seed = 0; below.size() < 2 || above.empty(); ++seed) {
+    const double draw = firstDraw(seed);
+    if (draw < 0.01) below.push_back(seed);
+    if (draw >= 0.01 && draw < 0.02 && above.empty()) above.push_back(seed);
+  }
+  const int reseeded = drawAfterFrame(below[0]);
+  EXPECT_EQ(drawAfterFrame(below[1]), reseeded);
+  EXPECT_NE(drawAfterFrame(above[0]), reseeded);
 }
 
 TEST(Frame, EndsTheProgramThroughTheReplaceableExit) {

@@ -6,11 +6,14 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
+#include "app/startup.h"
 #include "gl_context.h"
+#include "glyph_feedback.h"
 #include "ride/camera.h"
 #include "ride/track.h"
 #include "text/text_overlay.h"
@@ -122,6 +125,17 @@ TEST(RideStep, ManualCameraShowsItsAnglesWithoutTakingTheMessageLine) {
   const size_t withAngles = gltest::captureFeedback(rideStep).size();
   // Two glyph quads, each reported as two triangles, for every character of the two lines.
   EXPECT_EQ(withAngles - scene, 2 * (std::strlen("Heading  45") + std::strlen("Pitch   -12")));
+  // Last of all, in size 20 at x 10, their bottoms 40 and 60 pixels below the window's top.
+  const auto quads = gltest::drawnQuads(rideStep);
+  ASSERT_GE(quads.size(), 22u);
+  const std::vector<gltest::FeedbackPrimitive> lines(quads.end() - 22, quads.end());
+  EXPECT_EQ(gltest::textOf(lines), "Heading  45Pitch   -12");
+  for (int line : {0, 1}) {
+    const auto& corners = lines[11 * line].vertices;
+    EXPECT_FLOAT_EQ(corners[0].x, 10);
+    EXPECT_FLOAT_EQ(corners[0].y, windowHeight - 40 - 20 * line);
+    EXPECT_FLOAT_EQ(corners[3].y - corners[0].y, 20);
+  }
   EXPECT_STREQ(textOverlay.messageText, "kept");
   EXPECT_EQ(textOverlay.rememberText, 1);
 }

@@ -48,7 +48,15 @@ TEST(SceneResources, StartUpMakesTheSixTexturesInOrderAndReleaseDeletesThem) {
   EXPECT_EQ(globeTexture, textureTable[5]);
 
   EXPECT_EQ(levelWidth(textureTable[0], 0), 128);
-  EXPECT_EQ(levelWidth(textureTable[0], 1), 0);      // the font has no mipmaps
+  EXPECT_EQ(levelWidth(textureTable[0], 1), 0);  // the font has no mipmaps
+  // Codes from 160 up sample below t = 0 and show the glyphs of rows 0 to 7 only if the font
+  // repeats.
+  GLint wrap[2];
+  glBindTexture(GL_TEXTURE_2D, textureTable[0]);
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrap[0]);
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap[1]);
+  EXPECT_EQ(wrap[0], GL_REPEAT);
+  EXPECT_EQ(wrap[1], GL_REPEAT);
   EXPECT_EQ(texelAt(textureTable[2], 64, 64), 255);  // glows
   EXPECT_EQ(texelAt(textureTable[2], 64, 32), 191);
   EXPECT_EQ(texelAt(textureTable[3], 64, 32), 191);

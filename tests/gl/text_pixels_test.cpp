@@ -157,3 +157,22 @@ TEST(TextPixels, FontLoadedFromABmpFileLightsTheGlyphs) {
   drawHelpHintOnBlack();
   expectTopLeftHintIn({255, 255, 255});
 }
+
+// Glyph pixels of alpha 0.1 or less are dropped; the others blend in and leave the depth
+// buffer alone, even with a depth test left on.
+TEST(TextPixels, DropsAlphaUpToATenthAndWritesNoDepth) {
+  textOverlay.fontTexture = uploadSolidFont();
+  textOverlay.textColor[3] = 0.09f;
+  drawHelpHintOnBlack();
+  expectRgb(glyphX, glyphY, {0, 0, 0});
+
+  textOverlay.textColor[3] = 0.12f;
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_ALWAYS);
+  glClear(GL_DEPTH_BUFFER_BIT);
+  drawHelpHintOnBlack();
+  EXPECT_NEAR(gltest::readPixel(glyphX, glyphY)[0], 200 * 0.12, 1);
+  GLfloat depth = 0;
+  glReadPixels(glyphX, glyphY, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+  EXPECT_EQ(depth, 1.0f);
+}

@@ -23,4 +23,16 @@ TEST(StartupTitle, GlidesInLargeGlyphsWithoutBecomingTheMessageLine) {
   EXPECT_EQ(textOverlay.lastX, 10);
   EXPECT_EQ(textOverlay.lastY, 25);
   EXPECT_EQ(textOverlay.rememberText, 1);
+
+  // Shown for the first 10 seconds only. By then it has glided off the window, so it is laid
+  // out for half the window's size, which keeps it in sight.
+  const int width = windowWidth, height = windowHeight;
+  windowWidth /= 2;
+  windowHeight /= 2;
+  elapsedTime = 9.99f;
+  EXPECT_EQ(gltest::textOf(gltest::drawnQuads(drawStartupTitle)), "Gyrotrak");
+  elapsedTime = 10.0f;
+  EXPECT_TRUE(gltest::drawnQuads(drawStartupTitle).empty());
+  windowWidth = width;
+  windowHeight = height;
 }
