@@ -80,6 +80,18 @@ std::array<unsigned char, 4> readPixel(int x, int y) {
   return pixel;
 }
 
+GLuint uniformTexture(unsigned char r, unsigned char g, unsigned char b, unsigned char a) {
+  const unsigned char texel[4] = {r, g, b, a};
+  GLuint name = 0;
+  glGenTextures(1, &name);
+  glBindTexture(GL_TEXTURE_2D, name);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  return name;
+}
+
 std::vector<FeedbackPrimitive> captureFeedback(const std::function<void()>& draw) {
   static std::vector<GLfloat> buffer(1 << 22);
   glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_4D_COLOR_TEXTURE, buffer.data());

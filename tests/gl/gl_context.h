@@ -39,6 +39,9 @@ struct FeedbackPrimitive {
   std::vector<FeedbackVertex> vertices;
 };
 
+// A 1 x 1 texture of one RGBA colour, without mipmaps: whatever samples it gets that texel.
+GLuint uniformTexture(unsigned char r, unsigned char g, unsigned char b, unsigned char a);
+
 // Runs draw in GL_FEEDBACK mode and returns what it emitted, in order.
 std::vector<FeedbackPrimitive> captureFeedback(const std::function<void()>& draw);
 

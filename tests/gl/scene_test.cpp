@@ -71,6 +71,52 @@ int countPixels(bool (*matches)(const std::array<unsigned char, 4>&)) {
   return count;
 }
 
+// A parallel view straight down from 0.5 above the globe, 10000 pixels to the unit. The globe
+// and a ring of track of radius 0.03 around it sit at (3, -3, 3), below the ground and away
+// from everything else the scene draws; the flare, at the orbit point (1, 0.8, 0), is far out
+// of sight.
+const float pixelsPerUnit = 10000;
+const Vector3 globeAt = {3, -3, 3};
+
+void setUpTopView() {
+  gltest::startProgram();
+  reset();
+  params.fogOn = 0;
+  params.spotlightsOn = 0;
+  sceneClock = 0;
+  for (int i = 0; i < track.pointCount; i++) {
+    const float a = i * 0.5f * 0.017453292f;
+    track.points[i] = {globeAt.x + 0.03f * std::cos(a), globeAt.y, globeAt.z + 0.03f * std::sin(a),
+                       0, 0};
+  }
+  track.position = globeAt;
+  glViewport(0, 0, windowWidth, windowHeight);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  const double w = windowWidth / 2.0 / pixelsPerUnit, h = windowHeight / 2.0 / pixelsPerUnit;
+  glOrtho(-w, w, -h, h, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(0, 0, -0.5f);
+  glRotatef(90, 1, 0, 0);  // world y is eye z
+  glTranslatef(-globeAt.x, -globeAt.y, -globeAt.z);
+}
+
+// Back from window coordinates to the world in the top view: the distance from the centre.
+float distanceFromCentre(const gltest::FeedbackVertex& v) {
+  const float x = (v.x - windowWidth / 2.0f) / pixelsPerUnit;
+  const float z = (windowHeight / 2.0f - v.y) / pixelsPerUnit;
+  const float y = 1.5f - 2 * v.z;  // depth (1 - eye z) / 2, eye z = y - 0.5
+  return std::sqrt(x * x + y * y + z * z);
+}
+
+void expectColour(const gltest::FeedbackVertex& v, float r, float g, float b) {
+  EXPECT_NEAR(v.r, r, 1e-6);
+  EXPECT_NEAR(v.g, g, 1e-6);
+  EXPECT_NEAR(v.b, b, 1e-6);
+  EXPECT_NEAR(v.a, 1, 1e-6);
+}
+
 }  // namespace
 
 TEST(Billboard, FacesTheEyeAndLeavesTheDefaults) {
@@ -179,6 +225,16 @@ TEST(TrackRibbon, ThreeHundredSixtyQuadsAndTheStateItLeaves) {
   EXPECT_NEAR(second[0].x, 610, 1e-3);
   EXPECT_NEAR(second[1].x, 590, 1e-3);
 
+  // With the closing quad moved aside, only the first covers (450, 350). Texels of alpha 0.05
+  // or less are dropped, the others blend over the black: 10 / 255 does not show, 20 / 255 does.
+  track.points[718] = {3, 6, 0, 0, 0};
+  for (int alpha : {10, 20}) {
+    track.texture = gltest::uniformTexture(255, 255, 255, static_cast<unsigned char>(alpha));
+    glClear(GL_COLOR_BUFFER_BIT);
+    track.draw(100, 1);
+    EXPECT_NEAR(gltest::readPixel(450, 350)[2], alpha == 20 ? 20 : 0, 1) << alpha;
+  }
+
   switchEverythingOn();
   track.draw(1, 1);
   for (GLenum f : {GL_ALPHA_TEST, GL_BLEND, GL_TEXTURE_2D}) expectOff(f);
@@ -232,6 +288,7 @@ TEST(DrawScene, SwitchesEverythingOffButTheLight) {
   gltest::startProgram();
   reset();
   params.spotlightsOn = 1;
+  sceneClock = 1;  // the orbit point (cos 0.2, 0.8, sin 0.2)
   setUpView();
   for (int texturesOn : {1, 0}) {
     params.texturesOn = texturesOn;
@@ -240,6 +297,73 @@ TEST(DrawScene, SwitchesEverythingOffButTheLight) {
     for (GLenum f : features) expectOff(f);
     expectProgramDefaults();
     EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+  }
+  // The light circles with the flare, at the same numbers taken in eye coordinates.
+  GLfloat light[4];
+  glGetLightfv(GL_LIGHT0, GL_POSITION, light);
+  EXPECT_NEAR(light[0], std::cos(0.2), 1e-6);
+  EXPECT_NEAR(light[1], 0.8, 1e-6);
+  EXPECT_NEAR(light[2], std::sin(0.2), 1e-6);
+}
+
+// Seen from straight above, the globe and the track on a ring 0.03 around it.
+TEST(DrawScene, GlobeRadiusAndColoursWithTheLightOff) {
+  setUpTopView();
+  params.spotlightsOn = 0;
+  for (float size : {1.0f, 2.0f}) {
+    params.objectSize = size;
+    int globe = 0, ribbon = 0;
+    for (const auto& primitive : gltest::captureFeedback(drawScene)) {
+      for (const auto& v : primitive.vertices) {
+        const float r = distanceFromCentre(v);
+        if (r < 0.025f) {
+          ++globe;
+          EXPECT_NEAR(r, 0.01f * size, 2e-5);
+          expectColour(v, 0.5f, 0.5f, 1);  // unlit
+        } else {
+          ++ribbon;
+          expectColour(v, 0, 0, 1);
+        }
+      }
+    }
+    EXPECT_GT(globe, 0);
+    EXPECT_GT(ribbon, 0);
+  }
+  // Lit, the colours vary over the globe's surface.
+  params.spotlightsOn = 1;
+  float least = 1, most = 0;
+  for (const auto& primitive : gltest::captureFeedback(drawScene)) {
+    for (const auto& v : primitive.vertices) {
+      least = std::fmin(least, v.r);
+      most = std::fmax(most, v.r);
+    }
+  }
+  EXPECT_GT(most - least, 0.05f);
+}
+
+TEST(DrawScene, TrackStaysTexturedWithTexturesOff) {
+  setUpTopView();
+  params.objectSize = 0;  // no globe
+  params.texturesOn = 0;
+  track.texture = gltest::uniformTexture(255, 255, 128, 255);  // halves the blue
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  drawScene();
+  EXPECT_GT(countPixels([](const std::array<unsigned char, 4>& p) { return p[2] == 128; }), 1000);
+  EXPECT_EQ(countPixels([](const std::array<unsigned char, 4>& p) { return p[2] > 128; }), 0);
+}
+
+TEST(DrawScene, FogCoversTheGlobe) {
+  setUpTopView();
+  params.texturesOn = 0;
+  glFogf(GL_FOG_START, 0);  // the globe is 0.5 from the eye: past the end, all fog
+  glFogf(GL_FOG_END, 0.1f);
+  for (int fogOn : {0, 1}) {
+    params.fogOn = fogOn;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawScene();
+    const auto centre = gltest::readPixel(windowWidth / 2, windowHeight / 2);
+    EXPECT_NEAR(centre[0], fogOn ? 0 : 128, 1) << fogOn;
+    EXPECT_EQ(centre[2], fogOn ? 0 : 255) << fogOn;
   }
 }
 
