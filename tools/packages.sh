@@ -30,7 +30,7 @@ ensure_packages() {
 BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev"
 RUNTIME_PACKAGES="libgl1-mesa-dri"
 # The install test also reads the installed picture back and checks the desktop entry and manual.
-TEST_PACKAGES="libgtest-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base mandoc"
+TEST_PACKAGES="libgtest-dev libx11-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base mandoc"
 # Only for rebuilding the data images (tools/make_images.sh, tools/check_images.sh).
 IMAGE_PACKAGES="cmake g++ make"
 # Only for remaking the README's pictures and the icon (tools/screenshots.sh).

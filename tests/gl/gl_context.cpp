@@ -11,6 +11,10 @@
 #include "app/startup.h"
 #include "app/window_pixels.h"
 
+// Last: Xlib's macros (None, Bool, Status) would clash with names in the headers above.
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+
 namespace gltest {
 
 namespace {
@@ -70,6 +74,16 @@ void startProgram() {
   // The same first track, scene-clock offset and random sequence on every run.
   setenv("GYROTRAK_SEED", "1", 1);
   ASSERT_TRUE(initialise());
+}
+
+std::array<int, 2> pointerInWindow() {
+  Window root, child;
+  int rootX, rootY, x, y;
+  unsigned int buttons;
+  if (!XQueryPointer(glXGetCurrentDisplay(), glXGetCurrentDrawable(), &root, &child, &rootX, &rootY,
+                     &x, &y, &buttons))
+    return {-1, -1};
+  return {x, y};
 }
 
 std::array<unsigned char, 4> readPixel(int x, int y) {

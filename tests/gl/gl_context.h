@@ -23,6 +23,10 @@ void waitForWindowSize(int width, int height);
 // Runs the program's start-up (initialise) with the working directory at data/, as ./run does.
 void startProgram();
 
+// Where the window system has the pointer, in window pixels from the top-left; {-1, -1} if it
+// cannot tell.
+std::array<int, 2> pointerInWindow();
+
 // One pixel of the back buffer, (0, 0) at the bottom-left; RGBA bytes.
 std::array<unsigned char, 4> readPixel(int x, int y);
 

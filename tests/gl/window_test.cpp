@@ -39,3 +39,30 @@ TEST(Feedback, ReportsAQuadInTheOrderItWasGiven) {
     EXPECT_FLOAT_EQ(quads[0].vertices[i].t, expected[i][3]);
   }
 }
+
+// Start-up hides the pointer at (450, 350), where the manual camera measures its offsets from,
+// and sets the lighting defaults every lit drawing relies on.
+TEST(Startup, HidesThePointerAtItsWarpPointAndSetsTheLightingDefaults) {
+  gltest::startProgram();
+  gltest::pumpEvents();
+  EXPECT_EQ(glutGet(GLUT_WINDOW_CURSOR), GLUT_CURSOR_NONE);
+  const auto pointer = gltest::pointerInWindow();
+  EXPECT_EQ(pointer[0], 450);
+  EXPECT_EQ(pointer[1], 350);
+
+  EXPECT_TRUE(glIsEnabled(GL_COLOR_MATERIAL));
+  GLint value;
+  glGetIntegerv(GL_COLOR_MATERIAL_FACE, &value);
+  EXPECT_EQ(value, GL_FRONT_AND_BACK);
+  glGetIntegerv(GL_COLOR_MATERIAL_PARAMETER, &value);
+  EXPECT_EQ(value, GL_AMBIENT_AND_DIFFUSE);
+  glGetIntegerv(GL_LIGHT_MODEL_LOCAL_VIEWER, &value);
+  EXPECT_EQ(value, 1);
+  GLfloat shininess[2];
+  glGetMaterialfv(GL_FRONT, GL_SHININESS, &shininess[0]);
+  glGetMaterialfv(GL_BACK, GL_SHININESS, &shininess[1]);
+  EXPECT_EQ(shininess[0], 50);
+  EXPECT_EQ(shininess[1], 50);
+  glGetIntegerv(GL_SHADE_MODEL, &value);
+  EXPECT_EQ(value, GL_SMOOTH);
+}
