@@ -87,6 +87,7 @@ TEST(SceneClock, GainsEveryDeltaAndRandomisesWithinAFullCycle) {
 TEST(SceneClock, StaysExactAfterADayOfFrames) {
   sceneClock = 123.5;
   for (int i = 0; i < 86400 * 20; ++i) advanceSceneClock(0.05f);
-  // 0.05f is a little more than 0.05; a double keeps the sum to well under a millisecond.
-  EXPECT_NEAR(sceneClock, 123.5 + 86400 * 20 * static_cast<double>(0.05f), 1e-3);
+  // A day plus the 1.29 ms by which 1 728 000 frames of 0.05f (0.0500000007) exceed it; a
+  // float clock would end near 85878, more than ten minutes behind.
+  EXPECT_NEAR(sceneClock, 86523.50129, 1e-5);
 }

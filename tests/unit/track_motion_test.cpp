@@ -84,6 +84,20 @@ TEST(TrackAdvance, InterpolatesPositionAndDirectionAcrossTheWrap) {
   // One segment ahead runs from 719 to 0.
   const float aheadX = t.points[719].x + (t.points[0].x - t.points[719].x) * 0.5f;
   EXPECT_GT(t.direction.x * (aheadX - t.position.x), 0);
+
+  // From 719 the next points are 0 and 1: halfway along both chords.
+  t.segment = 719;
+  t.fraction = 0.5f;
+  t.highestY = t.position.y;
+  t.advance(0, speed(1));
+  const TrackPoint &p719 = t.points[719], &p0 = t.points[0], &p1 = t.points[1];
+  const float ahead[3] = {(p0.x + p1.x) / 2 - (p719.x + p0.x) / 2,
+                          (p0.y + p1.y) / 2 - (p719.y + p0.y) / 2,
+                          (p0.z + p1.z) / 2 - (p719.z + p0.z) / 2};
+  const float norm = std::sqrt(ahead[0] * ahead[0] + ahead[1] * ahead[1] + ahead[2] * ahead[2]);
+  EXPECT_NEAR(t.direction.x, ahead[0] / norm, 1e-4);
+  EXPECT_NEAR(t.direction.y, ahead[1] / norm, 1e-4);
+  EXPECT_NEAR(t.direction.z, ahead[2] / norm, 1e-4);
 }
 
 TEST(TrackAdvance, PassingTheLastPointStartsAgainAtZero) {
