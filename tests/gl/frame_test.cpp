@@ -12,6 +12,7 @@
 #include "app/program_exit.h"
 #include "app/random.h"
 #include "app/scene_clock.h"
+#include "controls/help_screen.h"
 #include "ride/ride_step.h"
 #include "tests/gl/glyph_feedback.h"
 #include "text/text_overlay.h"
@@ -76,9 +77,10 @@ TEST(Frame, ClearsTheColourBufferOnceWhenAsked) {
   EXPECT_EQ(gltest::readPixel(900, 100)[0], 255);
 }
 
-TEST(Frame, DrawsTheTextLayersLastInTheirOrder) {
+TEST(Frame, DrawsTheTextLayersOverTheSceneInTheirOrder) {
   reset();
   params.fpsClockOn = 1;
+  helpShown = 1;
   runFrameAt(4980);
   textOverlay.postMessage("Pause");
   while (glGetError() != GL_NO_ERROR) {
@@ -93,15 +95,18 @@ TEST(Frame, DrawsTheTextLayersLastInTheirOrder) {
     }
     return quads.size();
   };
-  char frameRate[80];
   // Without its last glyph, which crosses the window's right edge and comes back clipped.
+  char frameRate[80];
   std::snprintf(frameRate, sizeof frameRate, "%3d Frame/Se", framesPerSecond);
   const size_t message = startOf("Pause"), rate = startOf(frameRate);
-  const size_t error = startOf("OpenGL Error: invalid enumerant"), title = startOf("Gyrotrak");
+  const size_t help = startOf(" <PageUp/Down>  Adjust Main Speed");
+  const std::string errorLine = "OpenGL Error: invalid enumerant";
+  const size_t error = startOf(errorLine);
   EXPECT_LT(message, rate);
-  EXPECT_LT(rate, error);
-  EXPECT_LT(error, title);
-  EXPECT_EQ(title + 8, quads.size());
+  EXPECT_LT(rate, help);
+  EXPECT_LT(help, error);
+  ASSERT_GE(quads.size(), error + errorLine.size() + 8);
+  EXPECT_EQ(gltest::textOf({quads.end() - 8, quads.end()}), "Gyrotrak");  // the title, last
 }
 
 // On average one frame in a hundred restarts the sequence from elapsedMs: frames whose first
