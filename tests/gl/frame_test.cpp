@@ -13,6 +13,7 @@
 #include "app/random.h"
 #include "app/scene_clock.h"
 #include "controls/help_screen.h"
+#include "effects/particle_effects.h"
 #include "ride/ride_step.h"
 #include "tests/gl/glyph_feedback.h"
 #include "text/text_overlay.h"
@@ -116,12 +117,16 @@ TEST(Frame, ReseedsWhenItsFirstDrawIsBelowOneHundredth) {
     seedRandom(seed);
     return nextRandom() / 32768.0;
   };
+  // The same frame from the same state, but for the sequence: reset, and put back the clock,
+  // the ride step's timers and the particle systems' emission times.
   const auto drawAfterFrame = [](unsigned seed) {
     elapsedMs = 5000;
     reset();
     previousTime = 0;
     trackStartTime = 0;
     flareTimer = 0;
+    for (ParticleSystem* system : {&fountain, &groundGlows, &smoke, &motes})
+      system->lastEmitTime = 0;
     seedRandom(seed);
     frame();
     return nextRandom();
