@@ -1,237 +1,194 @@
 #include "app/persistent_picture.h"
 
-#include <cstdlib>
-#include <cstring>
+#include <cstdint>
 
+#include "app/parameters.h"
+#include "app/picture_framebuffer.h"
+#include "app/picture_textures.h"
 #include "app/startup.h"
+#include "app/swap_check.h"
+#include "app/swap_promise.h"
 
 namespace {
 
-int nextPowerOfTwo(int value) {
-  int power = 1;
-  while (power < value) power *= 2;
-  return power;
-}
-
-int largestPowerOfTwoUpTo(int value) {
-  int power = 1;
-  while (power * 2 <= value) power *= 2;
-  return power;
-}
-
-int tileSide(int windowSide, bool anySize, int maxSide) {
-  const int wanted = anySize ? windowSide : nextPowerOfTwo(windowSide);
-  const int allowed = anySize ? maxSide : largestPowerOfTwoUpTo(maxSide);
-  return wanted < allowed ? wanted : allowed;
-}
-
-}  // namespace
-
-PictureTiling pictureTiling(int width, int height, bool anySize, int maxTextureSide) {
-  const PictureTiling nothing = {0, 0, 0, 0};
-  if (width <= 0 || height <= 0 || maxTextureSide < 1) return nothing;
-  PictureTiling tiling;
-  tiling.tileWidth = tileSide(width, anySize, maxTextureSide);
-  tiling.tileHeight = tileSide(height, anySize, maxTextureSide);
-  tiling.columns = (width + tiling.tileWidth - 1) / tiling.tileWidth;
-  tiling.rows = (height + tiling.tileHeight - 1) / tiling.tileHeight;
-  if (tiling.columns * tiling.rows > maxPictureTiles) return nothing;
-  return tiling;
-}
-
-bool hasAnySizeTextures(const char* version, const char* extensions) {
-  if (version && std::atoi(version) >= 2) return true;
-  if (!extensions) return false;
-  const char* name = "GL_ARB_texture_non_power_of_two";
-  const size_t length = std::strlen(name);
-  // Whole names only: the list is separated by spaces.
-  for (const char* at = std::strstr(extensions, name); at; at = std::strstr(at + 1, name)) {
-    const bool starts = at == extensions || at[-1] == ' ';
-    const bool ends = at[length] == '\0' || at[length] == ' ';
-    if (starts && ends) return true;
-  }
-  return false;
-}
-
-namespace {
-
-// Written only by prepareTiles and releasePicture.
+// Everything below is written only by this file's functions.
 struct KeptPicture {
-  PictureTiling tiling = {0, 0, 0, 0};
-  GLuint textures[maxPictureTiles] = {};
-  int width = 0, height = 0;  // the window size the tiles were made for
-  int decided = 0;            // tiling and textures match that size
+  KeepingPolicy policy;
+  KeepingMeans means = {false, false, true};
+  SwapPromise promise = {false, false};
+  int meansKnown = 0;
+  int fixed = 0;              // tests and the benchmark chose the way
+  int width = 0, height = 0;  // the size the way and its objects are for
+  PictureCopy copy = {0, 0, 0, 0};
+  SampleLayout layout = {};
+  int previousShown = 0;  // samples of a picture shown before at this size exist
+  KeepingRecord record = {};
 };
 KeptPicture kept;
-int textureSideLimit = 0;  // written only by limitPictureTextureSide
 
-int tileCount() {
-  return kept.tiling.columns * kept.tiling.rows;
-}
+// Samples of the picture being shown, of the one shown before it, and of the back buffer after
+// the swap. Static, so that checking a swap never allocates.
+std::uint32_t sampleStore[3][maxSamplePixels];
+std::uint32_t* shownSamples = sampleStore[0];
+std::uint32_t* previousSamples = sampleStore[1];
+std::uint32_t* afterSamples = sampleStore[2];
 
-// A texture of the given size can be made here.
-bool textureFits(int width, int height) {
-  glTexImage2D(GL_PROXY_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
-  GLint madeWidth = 0;
-  glGetTexLevelParameteriv(GL_PROXY_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &madeWidth);
-  return madeWidth != 0;
-}
-
-void freeTextures() {
-  const int count = tileCount();
-  if (count > 0 && kept.textures[0] != 0) glDeleteTextures(count, kept.textures);
-  for (GLuint& texture : kept.textures) texture = 0;
-  kept.tiling = {0, 0, 0, 0};
-}
-
-void allocateTextures() {
-  glGenTextures(tileCount(), kept.textures);
-  glPushAttrib(GL_TEXTURE_BIT);
-  for (int tile = 0; tile < tileCount(); ++tile) {
-    glBindTexture(GL_TEXTURE_2D, kept.textures[tile]);
-    // Drawn back one texel per pixel: no filtering may mix neighbours.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    // Contents come from the first copy; only the storage is made here.
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, kept.tiling.tileWidth, kept.tiling.tileHeight, 0, GL_RGB,
-                 GL_UNSIGNED_BYTE, nullptr);
+// Reads the sample lines of the window's front or back buffer, leaving the back buffer the one
+// read from.
+void readSamples(GLenum buffer, std::uint32_t* into) {
+  glReadBuffer(buffer);
+  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+  glPixelStorei(GL_PACK_SKIP_ROWS, 0);
+  glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
+  int at = 0;
+  for (const SampleLine& line : kept.layout.lines) {
+    if (line.width <= 0 || line.height <= 0) continue;
+    glReadPixels(line.x, line.y, line.width, line.height, GL_BGRA, GL_UNSIGNED_BYTE, into + at);
+    at += line.width * line.height;
   }
-  glPopAttrib();
+  glPopClientAttrib();
+  if (buffer != GL_BACK) glReadBuffer(GL_BACK);
 }
 
-// Chooses the tiles for the window's present size, once per size: the largest the context
-// can make, halving the side while it cannot.
-void prepareTiles() {
-  if (kept.decided && kept.width == windowWidth && kept.height == windowHeight) return;
-  freeTextures();
-  kept.width = windowWidth;
-  kept.height = windowHeight;
-  kept.decided = 1;
-  const bool anySize =
-      hasAnySizeTextures(reinterpret_cast<const char*>(glGetString(GL_VERSION)),
-                         reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
-  GLint maxSide = 0;
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-  if (textureSideLimit > 0 && textureSideLimit < maxSide) maxSide = textureSideLimit;
-  for (; maxSide >= 64; maxSide /= 2) {
-    const PictureTiling tiling = pictureTiling(kept.width, kept.height, anySize, maxSide);
-    if (tiling.columns == 0) return;  // smaller tiles would only be more of them
-    if (textureFits(tiling.tileWidth, tiling.tileHeight)) {
-      kept.tiling = tiling;
-      allocateTextures();
+// Whether this swap kept the picture: the driver's answer where it gives one every frame,
+// otherwise the samples.
+SwapVerdict checkSwap() {
+  if (kept.promise.bufferAge) {
+    const bool one = backBufferAge() == 1;
+    return {one, one};
+  }
+  readSamples(GL_BACK, afterSamples);
+  return judgeSwap(shownSamples, kept.previousShown ? previousSamples : shownSamples, afterSamples,
+                   kept.layout.pixels);
+}
+
+void learnMeans() {
+  if (kept.meansKnown) return;
+  kept.meansKnown = 1;
+  kept.promise = askSwapPromise();
+  kept.means.swapPromised = kept.promise.bufferAge || kept.promise.copySwap;
+  kept.means.blit = framebufferBlitAvailable();
+}
+
+// Makes what the present way needs at the present size and frees the rest; a way whose
+// objects cannot be made gives way to the next one down.
+void makeWhatTheWayNeeds() {
+  PictureKeeping& way = kept.policy.way;
+  const bool sizeChanged = kept.copy.width != kept.width || kept.copy.height != kept.height;
+  if (way != PictureKeeping::copyAround || sizeChanged) freePictureCopy(kept.copy);
+  if (way == PictureKeeping::copyAround && kept.copy.framebuffer == 0 &&
+      !makePictureCopy(kept.copy, kept.width, kept.height))
+    way = PictureKeeping::textures;
+  if (way != PictureKeeping::textures) releaseTextures();
+  if (way == PictureKeeping::textures && !prepareTextures(kept.width, kept.height))
+    way = PictureKeeping::none;
+}
+
+// A trusted swap lost the picture. The front buffer holds it where the driver lets it be read
+// back, which the samples tell. Otherwise the next frame starts from black, as after a resize,
+// rather than from whatever the back buffer holds now.
+void recoverLostPicture() {
+  kept.record.trustedLost += 1;
+  if (kept.means.blit) {
+    readSamples(GL_FRONT, afterSamples);
+    if (judgeSwap(shownSamples, shownSamples, afterSamples, kept.layout.pixels).kept) {
+      copyFrontToBack(kept.width, kept.height);
+      kept.record.fromFront += 1;
       return;
     }
   }
+  forceClear = 1;
+  kept.record.fromBlack += 1;
 }
 
-// Where a tile sits in the window and how much of its texture it uses, in pixels.
-struct TileArea {
-  int x, y, width, height;
-};
-
-TileArea tileArea(int tile) {
-  const int column = tile % kept.tiling.columns;
-  const int row = tile / kept.tiling.columns;
-  TileArea area;
-  area.x = column * kept.tiling.tileWidth;
-  area.y = row * kept.tiling.tileHeight;
-  area.width =
-      kept.width - area.x < kept.tiling.tileWidth ? kept.width - area.x : kept.tiling.tileWidth;
-  area.height =
-      kept.height - area.y < kept.tiling.tileHeight ? kept.height - area.y : kept.tiling.tileHeight;
-  return area;
+void startAtSize(int width, int height) {
+  kept.width = width;
+  kept.height = height;
+  kept.layout = sampleLayout(width, height);
+  kept.previousShown = 0;
 }
 
-void copyBackBufferToTextures() {
-  glPushAttrib(GL_TEXTURE_BIT | GL_PIXEL_MODE_BIT);
-  glReadBuffer(GL_BACK);
-  for (int tile = 0; tile < tileCount(); ++tile) {
-    const TileArea area = tileArea(tile);
-    glBindTexture(GL_TEXTURE_2D, kept.textures[tile]);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, area.x, area.y, area.width, area.height);
-  }
-  glPopAttrib();
+// At start-up and whenever the window's size differs from the one the way was decided for.
+void settleSize() {
+  learnMeans();
+  const bool undecided = kept.policy.way == PictureKeeping::undecided;
+  if (!undecided && windowWidth == kept.width && windowHeight == kept.height) return;
+  startAtSize(windowWidth, windowHeight);
+  if (undecided)
+    kept.policy.way = startingWay(kept.means);
+  else if (!kept.fixed)
+    followResize(kept.policy, kept.means);
+  makeWhatTheWayNeeds();
 }
 
-// Draws the tiles over the whole window, one texel per pixel, with nothing between the
-// texel and the pixel: no blending, tests, fog or lighting, filled polygons. This runs
-// between frames, where input callbacks may draw next, so it saves the state it changes and
-// puts exactly that back.
-void drawTexturesToBackBuffer() {
-  glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT | GL_VIEWPORT_BIT | GL_DEPTH_BUFFER_BIT |
-               GL_TEXTURE_BIT | GL_TRANSFORM_BIT);
-  glDisable(GL_BLEND);
-  glDisable(GL_ALPHA_TEST);
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_STENCIL_TEST);
-  glDisable(GL_SCISSOR_TEST);
-  glDisable(GL_FOG);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_CULL_FACE);
-  glDepthMask(GL_FALSE);
-  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  glViewport(0, 0, kept.width, kept.height);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  glOrtho(0, kept.width, 0, kept.height, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  glEnable(GL_TEXTURE_2D);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+void keepBeforeSwap(PictureKeeping way) {
+  if (way == PictureKeeping::copyAround)
+    copyWindowToPictureCopy(kept.copy);
+  else if (way == PictureKeeping::textures)
+    copyWindowToTextures();
+}
 
-  for (int tile = 0; tile < tileCount(); ++tile) {
-    const TileArea area = tileArea(tile);
-    // Each pixel centre samples the texel that was copied from it.
-    const float s = static_cast<float>(area.width) / kept.tiling.tileWidth;
-    const float t = static_cast<float>(area.height) / kept.tiling.tileHeight;
-    glBindTexture(GL_TEXTURE_2D, kept.textures[tile]);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2i(area.x, area.y);
-    glTexCoord2f(s, 0);
-    glVertex2i(area.x + area.width, area.y);
-    glTexCoord2f(s, t);
-    glVertex2i(area.x + area.width, area.y + area.height);
-    glTexCoord2f(0, t);
-    glVertex2i(area.x, area.y + area.height);
-    glEnd();
-  }
+void layBackAfterSwap(PictureKeeping way) {
+  if (way == PictureKeeping::copyAround)
+    copyPictureCopyToWindow(kept.copy);
+  else if (way == PictureKeeping::textures)
+    drawTexturesToWindow();
+}
 
-  glDisable(GL_TEXTURE_2D);
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
-  glPopMatrix();
-  glPopAttrib();  // the matrix mode too
+void record(SwapVerdict verdict) {
+  kept.record.swapsChecked += 1;
+  if (!verdict.kept) kept.record.swapsLost += 1;
+  std::uint32_t* spare = previousSamples;
+  previousSamples = shownSamples;
+  shownSamples = spare;
+  kept.previousShown = 1;
 }
 
 }  // namespace
 
 void showPicture(void (*swapBuffers)()) {
-  prepareTiles();
-  if (tileCount() > 0) copyBackBufferToTextures();
+  settleSize();
+  const PictureKeeping way = kept.policy.way;
+  readSamples(GL_BACK, shownSamples);
+  keepBeforeSwap(way);
   swapBuffers();
-  if (tileCount() > 0) drawTexturesToBackBuffer();
+  const SwapVerdict verdict = checkSwap();
+  layBackAfterSwap(way);
+  if (way == PictureKeeping::swap && !verdict.kept) recoverLostPicture();
+  if (!kept.fixed) {
+    followSwap(kept.policy, verdict, kept.means);
+    if (kept.policy.way != way) makeWhatTheWayNeeds();
+  }
+  record(verdict);
 }
 
-int pictureTileCount() {
-  return tileCount();
+PictureKeeping pictureKeeping() {
+  return kept.policy.way;
 }
 
-GLuint pictureTexture(int tile) {
-  return tile >= 0 && tile < tileCount() ? kept.textures[tile] : 0;
+bool pictureResourcesHeld() {
+  return kept.copy.framebuffer != 0 || pictureTileCount() > 0;
 }
 
-void limitPictureTextureSide(int side) {
-  textureSideLimit = side;
-  kept.decided = 0;
+KeepingRecord keepingRecord() {
+  return kept.record;
+}
+
+void fixPictureKeeping(PictureKeeping way) {
+  learnMeans();
+  kept.fixed = way != PictureKeeping::undecided;
+  kept.policy = KeepingPolicy();
+  startAtSize(windowWidth, windowHeight);
+  kept.policy.way = kept.fixed ? way : startingWay(kept.means);
+  makeWhatTheWayNeeds();
 }
 
 void releasePicture() {
-  freeTextures();
+  freePictureCopy(kept.copy);
+  releaseTextures();
+  const KeepingRecord record = kept.record;
   kept = KeptPicture();
+  kept.record = record;
 }

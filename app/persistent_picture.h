@@ -1,49 +1,45 @@
 #pragma once
 
-// The previous picture, kept by the program itself. Screen blanking darkens the previous
-// picture and the pile-up mode draws onto it, but what the back buffer holds after a buffer
-// swap is the driver's choice: a copying swap keeps the picture, a flipping one leaves a
-// picture two frames old or undefined content. So every finished picture is copied into
-// textures before the swap and laid back into the back buffer right after it, before input
-// callbacks (which may draw a message at once) or the next frame draw onto it. This needs
-// only OpenGL 1.1: power-of-two textures where other sizes are missing, and several tiles
-// where one texture cannot cover the window.
+// The previous picture, kept for the next frame. Screen blanking darkens the previous picture
+// and the pile-up mode draws onto it, but what the back buffer holds after a buffer swap is the
+// driver's choice: a copying swap keeps the picture, a flipping one leaves an older picture,
+// and a resized window or some drivers leave undefined content.
+//
+// So the picture is kept the cheapest way this driver allows (see app/keeping_policy.h): not at
+// all where the swap keeps it, which the driver may promise (GLX_EXT_buffer_age answering 1, or
+// the copying swap method) or the swaps prove (app/swap_check.h); else by copying it aside with
+// a blit before the swap and back after it; else in textures. Every swap is checked, so a swap
+// that stops keeping the picture is noticed at once. The picture is back in the back buffer
+// before anything else draws: input callbacks may draw a message at once.
 
 #include <GL/glut.h>
 
-// Most textures the picture may be split into; a window that needs more is not kept (the
-// buffer swap alone then decides what the next frame finds).
-constexpr int maxPictureTiles = 16;
+#include "app/keeping_policy.h"
 
-// How the window's picture is split into textures. Every tile's texture is tileWidth by
-// tileHeight; the tiles in the last column and row may use only part of theirs.
-struct PictureTiling {
-  int tileWidth, tileHeight;  // texture size, pixels
-  int columns, rows;          // 0 when nothing can be kept
-};
-
-// The tiling for a window of the given size: one texture where it fits, at the window's own
-// size where textures may have any size (anySize) or the next power of two otherwise, and
-// tiles no larger than maxTextureSide. No tiles for an empty window or one needing more than
-// maxPictureTiles.
-PictureTiling pictureTiling(int width, int height, bool anySize, int maxTextureSide);
-
-// Whether textures of any size are available, from the GL_VERSION and GL_EXTENSIONS strings:
-// from OpenGL 2.0 on, or with GL_ARB_texture_non_power_of_two. Null strings count as absent.
-bool hasAnySizeTextures(const char* version, const char* extensions);
-
-// Ends a frame: keeps the finished picture, swaps the buffers and lays the picture back into
-// the new back buffer. The display callback passes the toolkit's swap.
+// Ends a frame: shows the finished picture with the given swap (the display callback passes the
+// toolkit's) and leaves it, kept, in the back buffer for the next frame.
 void showPicture(void (*swapBuffers)() = glutSwapBuffers);
 
-// The textures the picture is kept in at the current window size (decided at the first
-// showPicture in it): their number, 0 when nothing is kept, and each one's name.
-int pictureTileCount();
-GLuint pictureTexture(int tile);
+// How the picture is kept now.
+PictureKeeping pictureKeeping();
 
-// Caps the side of the textures below what the context allows (0: no cap), so that the
-// tests and the benchmark can run the tiled path on any context.
-void limitPictureTextureSide(int side);
+// Whether anything is held for keeping the picture (a framebuffer object or textures).
+bool pictureResourcesHeld();
 
-// Deletes the textures; called on the way out. A later showPicture would start afresh.
+// What the checks have seen since start-up.
+struct KeepingRecord {
+  int swapsChecked;  // swaps whose result was checked
+  int swapsLost;     // of those, swaps after which the back buffer did not hold the picture
+  int trustedLost;   // of those, swaps that were trusted to keep it: a driver that changed
+  int fromFront;     // trusted swaps whose picture was taken back from the front buffer
+  int fromBlack;     // trusted swaps after which the next frame started from black instead
+};
+KeepingRecord keepingRecord();
+
+// For the tests and the benchmark: keep the picture this way from now on, whatever the swaps
+// show (as far as the context allows), or, given PictureKeeping::undecided, let the driver and
+// the swaps decide again, starting afresh.
+void fixPictureKeeping(PictureKeeping way);
+
+// Deletes what keeps the picture; called on the way out. A later showPicture starts afresh.
 void releasePicture();

@@ -114,7 +114,7 @@ void display() {
     elapsedMs = reading;
   }
   frame();
-  // Swaps with the finished picture kept, so the next frame finds it whatever the driver's swap
+  // Swaps and makes sure the next frame finds the finished picture, whatever the driver's swap
   // leaves in the back buffer.
   showPicture();
 }

@@ -1,6 +1,8 @@
-// What keeping the previous picture costs: the copy into textures before the swap, laying it
-// back after, and whole empty frames with and without it. Run under a display, e.g.
-//   Xvfb :9 -screen 0 1024x768x24 & DISPLAY=:9 LIBGL_ALWAYS_SOFTWARE=1 build/.../picture_copy_bench
+// What each way of keeping the previous picture costs: keeping alone (without a real swap in
+// between) and whole empty frames ended through it, beside frames ended by the plain swap.
+// Run under a display, e.g.
+//   Xvfb :9 -screen 0 1920x1080x24 & DISPLAY=:9 LIBGL_ALWAYS_SOFTWARE=1
+//   build/.../picture_copy_bench
 
 #include <GL/freeglut.h>
 #include <unistd.h>
@@ -13,6 +15,7 @@
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/persistent_picture.h"
+#include "app/picture_textures.h"
 #include "app/startup.h"
 
 namespace {
@@ -34,7 +37,7 @@ struct Timing {
 
 template <typename Step>
 Timing timePerCall(Step step) {
-  const int rounds = 9, calls = 40;
+  const int rounds = 7, calls = 20;
   std::vector<double> perCall;
   for (int round = 0; round < rounds; ++round) {
     glFinish();
@@ -52,24 +55,17 @@ void runFrame(int i) {
   frame();
 }
 
-void measure(const char* label, int textureSideLimit) {
+void measure(const char* label, PictureKeeping way, int textureSideLimit) {
   limitPictureTextureSide(textureSideLimit);
-  showPicture(swapNothing);  // makes the textures outside the timing
-  // The copy and the lay-back together, without a real swap in between.
+  fixPictureKeeping(way);
+  showPicture(swapNothing);  // makes the objects outside the timing
   const Timing keep = timePerCall([](int) { showPicture(swapNothing); });
-  const Timing plain = timePerCall([](int i) {
-    runFrame(i);
-    glutSwapBuffers();
-  });
   const Timing kept = timePerCall([](int i) {
     runFrame(i);
     showPicture();
   });
-  std::printf(
-      "%-13s %2d tile(s): keep + lay back %5.2f ms (fastest %5.2f); empty frame with "
-      "plain swap %5.2f ms (%4.0f/s), kept %5.2f ms (%4.0f/s)\n",
-      label, pictureTileCount(), keep.median, keep.fastest, plain.median, 1000 / plain.median,
-      kept.median, 1000 / kept.median);
+  std::printf("%-22s keeping alone %6.2f ms (fastest %6.2f); frame ended through it %6.2f ms\n",
+              label, keep.median, keep.fastest, kept.median);
 }
 
 }  // namespace
@@ -86,8 +82,15 @@ int main(int argc, char** argv) {
   if (chdir(GYROTRAK_DATA_DIR) != 0) std::printf("data folder missing: no font\n");
   initialise();
   std::printf("%s, window %d x %d\n", glGetString(GL_RENDERER), windowWidth, windowHeight);
-  measure("one texture", 0);
-  measure("tiles of 512", 512);
-  measure("tiles of 256", 256);
+  fixPictureKeeping(PictureKeeping::none);
+  const Timing plain = timePerCall([](int i) {
+    runFrame(i);
+    glutSwapBuffers();
+  });
+  std::printf("%-22s %6.2f ms\n", "frame, plain swap", plain.median);
+  measure("swap, checked", PictureKeeping::swap, 0);
+  measure("copied around", PictureKeeping::copyAround, 0);
+  measure("textures", PictureKeeping::textures, 0);
+  measure("textures, tiles of 512", PictureKeeping::textures, 512);
   return 0;
 }

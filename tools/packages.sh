@@ -27,7 +27,7 @@ ensure_packages() {
 }
 
 # What building the program needs, and what running it needs besides.
-BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev"
+BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libx11-dev"
 RUNTIME_PACKAGES="libgl1-mesa-dri"
 # The install test also reads the installed picture back and checks the desktop entry and manual.
 TEST_PACKAGES="libgtest-dev libx11-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base mandoc"

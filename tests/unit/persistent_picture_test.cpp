@@ -1,6 +1,7 @@
-#include "app/persistent_picture.h"
-
 #include <gtest/gtest.h>
+
+#include "app/gl_capabilities.h"
+#include "app/picture_textures.h"
 
 namespace {
 
@@ -49,4 +50,17 @@ TEST(AnySizeTextures, FromVersionTwoOrTheExtension) {
   EXPECT_FALSE(hasAnySizeTextures("1.4", "GL_ARB_texture_non_power_of_two_rect GL_EXT_bgra"));
   EXPECT_FALSE(hasAnySizeTextures("1.4", "XGL_ARB_texture_non_power_of_two"));
   EXPECT_FALSE(hasAnySizeTextures(nullptr, nullptr));
+}
+
+TEST(FramebufferNames, CoreFromThreeOrTheArbExtensionElseBothExtExtensions) {
+  EXPECT_EQ(glVersionNumber("4.5 (Compatibility Profile) Mesa 22.3.6"), 45);
+  EXPECT_EQ(glVersionNumber("10.2"), 102);
+  EXPECT_EQ(glVersionNumber("OpenGL ES 3.2"), 0);
+  EXPECT_EQ(framebufferNames("3.0 Mesa", nullptr), FramebufferNames::core);
+  EXPECT_EQ(framebufferNames("2.1", "GL_ARB_framebuffer_object"), FramebufferNames::core);
+  EXPECT_EQ(framebufferNames("2.1", "GL_EXT_framebuffer_blit GL_EXT_framebuffer_object"),
+            FramebufferNames::ext);
+  // Without blitting, framebuffer objects cannot copy the picture.
+  EXPECT_EQ(framebufferNames("2.1", "GL_EXT_framebuffer_object"), FramebufferNames::none);
+  EXPECT_EQ(framebufferNames(nullptr, nullptr), FramebufferNames::none);
 }

@@ -1,0 +1,31 @@
+#include "app/swap_check.h"
+
+namespace {
+
+int limited(int length) {
+  return length < maxSampleLineLength ? length : maxSampleLineLength;
+}
+
+}  // namespace
+
+SampleLayout sampleLayout(int width, int height) {
+  SampleLayout layout = {};
+  if (width <= 0 || height <= 0) return layout;
+  for (int k = 0; k < 4; ++k) {
+    layout.lines[k] = {0, height * (2 * k + 1) / 8, limited(width), 1};
+    layout.lines[4 + k] = {width * (2 * k + 1) / 8, 0, 1, limited(height)};
+  }
+  for (const SampleLine& line : layout.lines) layout.pixels += line.width * line.height;
+  return layout;
+}
+
+SwapVerdict judgeSwap(const std::uint32_t* shown, const std::uint32_t* previous,
+                      const std::uint32_t* after, int pixels) {
+  bool kept = true, changed = false, varied = false;
+  for (int i = 0; i < pixels; ++i) {
+    kept = kept && after[i] == shown[i];
+    changed = changed || shown[i] != previous[i];
+    varied = varied || shown[i] != shown[0];
+  }
+  return {kept, kept && changed && varied};
+}
