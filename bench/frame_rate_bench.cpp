@@ -1,0 +1,225 @@
+// The frame rate of the real frame on a real full-screen window, beside a floor frame that does
+// only what any implementation of the ride must: the depth clear, one full-window blanking
+// overlay at the default alpha, 2000 tiny quads (the order of work of the particles and the
+// stars) and the swap. The two alternate in rounds in the same window, so that other work on a
+// shared machine falls on both alike, and the medians of the rounds are reported. Run under a
+// display at the size to measure (./benchmark starts Xvfb servers):
+//   frame_rate_bench [seconds per round] [rounds] [keep]
+// keep names a way of keeping the picture to force: swap, copy or textures (the way before the
+// driver's swap was trusted); by default the program decides as it does when running.
+// Ends with "frame-vs-floor WxH: R", the full frame's rate over the floor's.
+
+#include <GL/freeglut.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "app/frame.h"
+#include "app/frame_clock.h"
+#include "app/parameters.h"
+#include "app/persistent_picture.h"
+#include "app/screen_overlay.h"
+#include "app/startup.h"
+#include "app/window_pixels.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void displayNothing() {}
+
+double secondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// CPU seconds of the whole process, the renderer's threads included.
+double cpuSeconds() {
+  rusage usage;
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+
+// The program's clock runs on from 20 s, past the fade-in and the start-up title, as a
+// running program's does.
+const int clockStartMs = 20000;
+Clock::time_point benchStart;
+
+void advanceProgramClock() {
+  elapsedMs = clockStartMs + static_cast<int>(secondsSince(benchStart) * 1000);
+}
+
+// The display callback's work with the program's clock.
+void fullFrame() {
+  advanceProgramClock();
+  frame();
+  showPicture();
+}
+
+// 2000 quads of 2 x 2 pixels spread over the window, placed once.
+std::vector<float> quadCorners;
+
+void placeQuads() {
+  unsigned int state = 12345;
+  auto next = [&state] {
+    state = state * 1103515245u + 12345u;
+    return (state >> 8 & 0xffff) / 65536.0f;
+  };
+  for (int i = 0; i < 2000; ++i) {
+    quadCorners.push_back(next() * (windowWidth - 2));
+    quadCorners.push_back(next() * (windowHeight - 2));
+  }
+}
+
+void floorFrame() {
+  glClear(GL_DEPTH_BUFFER_BIT);
+  screenOverlay(0.5f * (1 / 60.0f) * 40);  // the default intensity at 60 frames a second
+  useWholeWindowPixels(windowWidth, windowHeight);
+  glEnable(GL_BLEND);
+  glBegin(GL_QUADS);
+  for (size_t i = 0; i < quadCorners.size(); i += 2) {
+    const float x = quadCorners[i], y = quadCorners[i + 1];
+    glColor4f(0.3f + i % 7 * 0.1f, 0.8f, 0.5f, 0.7f);
+    glVertex2f(x, y);
+    glVertex2f(x + 2, y);
+    glVertex2f(x + 2, y + 2);
+    glVertex2f(x, y + 2);
+  }
+  glEnd();
+  glDisable(GL_BLEND);
+  glutSwapBuffers();
+}
+
+struct Rate {
+  double framesPerSecond, cpuMsPerFrame;
+};
+
+// Runs a kind of frame for about the given time.
+template <typename Frame>
+Rate runFor(double seconds, Frame frameOnce) {
+  glFinish();
+  const Clock::time_point start = Clock::now();
+  const double cpuStart = cpuSeconds();
+  int frames = 0;
+  while (frames < 3 || secondsSince(start) < seconds) {
+    frameOnce();
+    ++frames;
+  }
+  glFinish();
+  const double wall = secondsSince(start);
+  return {frames / wall, (cpuSeconds() - cpuStart) * 1000 / frames};
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t n = values.size();
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Comparison {
+  double full, floor, fullCpu, floorCpu, ratio;
+};
+
+// Alternates the two kinds of frame, the order swapping every round.
+Comparison compare(double seconds, int rounds) {
+  std::vector<double> full, floor, fullCpu, floorCpu, ratios;
+  for (int round = 0; round < rounds; ++round) {
+    Rate a, b;
+    if (round % 2 == 0) {
+      a = runFor(seconds, fullFrame);
+      b = runFor(seconds, floorFrame);
+    } else {
+      b = runFor(seconds, floorFrame);
+      a = runFor(seconds, fullFrame);
+    }
+    full.push_back(a.framesPerSecond);
+    floor.push_back(b.framesPerSecond);
+    fullCpu.push_back(a.cpuMsPerFrame);
+    floorCpu.push_back(b.cpuMsPerFrame);
+    ratios.push_back(a.framesPerSecond / b.framesPerSecond);
+  }
+  return {median(full), median(floor), median(fullCpu), median(floorCpu), median(ratios)};
+}
+
+void report(const char* what, const Comparison& c) {
+  std::printf(
+      "%-34s %7.1f frames/s %6.2f ms CPU/frame | floor %7.1f frames/s %6.2f ms CPU/frame"
+      " | ratio %.2f\n",
+      what, c.full, c.fullCpu, c.floor, c.floorCpu, c.ratio);
+}
+
+const char* wayName(PictureKeeping way) {
+  switch (way) {
+    case PictureKeeping::swap:
+      return "the swap keeps it, checked every frame";
+    case PictureKeeping::copyAround:
+      return "copied around with blits";
+    case PictureKeeping::textures:
+      return "copied into textures";
+    case PictureKeeping::none:
+      return "not kept";
+    default:
+      return "undecided";
+  }
+}
+
+PictureKeeping forcedWay(const char* name) {
+  if (std::strcmp(name, "swap") == 0) return PictureKeeping::swap;
+  if (std::strcmp(name, "copy") == 0) return PictureKeeping::copyAround;
+  if (std::strcmp(name, "textures") == 0) return PictureKeeping::textures;
+  return PictureKeeping::undecided;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const double seconds = argc > 1 ? std::atof(argv[1]) : 1.0;
+  const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
+  const PictureKeeping forced = argc > 3 ? forcedWay(argv[3]) : PictureKeeping::undecided;
+  int toolkitArgc = 1;
+  openWindow(&toolkitArgc, argv);
+  glutDisplayFunc(displayNothing);
+  glutIdleFunc(nullptr);
+  for (int i = 0; i < 5000 && windowWidth != glutGet(GLUT_SCREEN_WIDTH); ++i) {
+    glutMainLoopEvent();
+    usleep(1000);
+  }
+  glutSwapBuffers();
+  if (chdir(GYROTRAK_DATA_DIR) != 0) std::printf("data folder missing: no font\n");
+  initialise();
+  placeQuads();
+  if (forced != PictureKeeping::undecided) fixPictureKeeping(forced);
+  benchStart = Clock::now();
+
+  // Warm-up: the renderer compiles its variants, and the program settles how it keeps the
+  // picture (the swap proves itself in a few dozen frames, or never).
+  runFor(1.0, fullFrame);
+  for (int i = 0; i < 100 && pictureKeeping() != PictureKeeping::swap; ++i) fullFrame();
+  runFor(0.3, floorFrame);
+  const PictureKeeping way = pictureKeeping();
+  const KeepingRecord checks = keepingRecord();
+
+  const Comparison usual = compare(seconds, rounds);
+  std::printf("window %d x %d, picture %s (%d swaps checked in the warm-up, %d lost)\n",
+              windowWidth, windowHeight, wayName(way), checks.swapsChecked, checks.swapsLost);
+  report("full frame, settings after reset", usual);
+
+  // The heaviest settings a user is likely to run with.
+  params.tesselation = 40;
+  params.spotlightsOn = 1;
+  params.fogOn = 1;
+  params.letterbox = 0;
+  runFor(0.3, fullFrame);
+  report("full frame, tesselation 40, light", compare(seconds, rounds));
+
+  const KeepingRecord after = keepingRecord();
+  std::printf("swaps checked in all %d, lost %d\n", after.swapsChecked, after.swapsLost);
+  std::printf("frame-vs-floor %dx%d: %.2f\n", windowWidth, windowHeight, usual.ratio);
+  return 0;
+}

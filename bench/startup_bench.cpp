@@ -1,0 +1,108 @@
+// Start-up time and peak memory of the ride beside a minimal GLUT program built with it: the
+// time from exec to the end of the first frame's swap, the peak resident memory then, and the
+// peak after 3 seconds of frames. Each program is launched several times, alternately, and the
+// medians are reported. Run under a display, like the ride itself.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+struct Launch {
+  double firstFrameMs;
+  long firstPeakKb, endPeakKb;
+  int frames;
+};
+
+long long nowNanoseconds() {
+  timespec now;
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
+
+// Runs the program from the data folder with the probe loaded, reading what it reports.
+bool launch(const char* program, Launch& result) {
+  int channel[2];
+  if (pipe(channel) != 0) return false;
+  const long long start = nowNanoseconds();
+  const pid_t child = fork();
+  if (child == 0) {
+    close(channel[0]);
+    char fd[16];
+    std::snprintf(fd, sizeof fd, "%d", channel[1]);
+    setenv("GYROTRAK_PROBE_FD", fd, 1);
+    setenv("LD_PRELOAD", FIRST_FRAME_PROBE, 1);
+    if (chdir(GYROTRAK_DATA_DIR) != 0) _exit(2);
+    execl(program, program, static_cast<char*>(nullptr));
+    _exit(2);
+  }
+  close(channel[1]);
+  std::FILE* reports = fdopen(channel[0], "r");
+  char line[128];
+  long long firstAt = 0;
+  bool ended = false;
+  while (std::fgets(line, sizeof line, reports)) {
+    if (std::sscanf(line, "first %lld %ld", &firstAt, &result.firstPeakKb) == 2)
+      result.firstFrameMs = (firstAt - start) * 1e-6;
+    if (std::sscanf(line, "end %ld %d", &result.endPeakKb, &result.frames) == 2) ended = true;
+  }
+  std::fclose(reports);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return ended && firstAt != 0;
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t n = values.size();
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Summary {
+  double firstFrameMs, firstPeakMb, endPeakMb, framesPerSecond;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
+  const char* programs[2] = {GYROTRAK_PROGRAM, MINIMAL_GLUT_PROGRAM};
+  std::vector<double> first[2], firstPeak[2], endPeak[2], rate[2];
+  for (int run = 0; run < runs; ++run) {
+    for (int k = 0; k < 2; ++k) {
+      const int which = run % 2 ? 1 - k : k;  // alternate which goes first
+      Launch result{};
+      if (!launch(programs[which], result)) {
+        std::printf("%s did not report its first frame\n", programs[which]);
+        return 1;
+      }
+      first[which].push_back(result.firstFrameMs);
+      firstPeak[which].push_back(result.firstPeakKb / 1024.0);
+      endPeak[which].push_back(result.endPeakKb / 1024.0);
+      rate[which].push_back(result.frames / 3.0);
+    }
+  }
+  Summary summary[2];
+  for (int k = 0; k < 2; ++k)
+    summary[k] = {median(first[k]), median(firstPeak[k]), median(endPeak[k]), median(rate[k])};
+  const char* names[2] = {"gyrotrak", "minimal GLUT program"};
+  for (int k = 0; k < 2; ++k)
+    std::printf(
+        "%-22s first frame %7.1f ms, peak memory %6.1f MB then, %6.1f MB after 3 s"
+        " (%.0f frames/s)\n",
+        names[k], summary[k].firstFrameMs, summary[k].firstPeakMb, summary[k].endPeakMb,
+        summary[k].framesPerSecond);
+  std::printf(
+      "first frame: %.2f x the minimal program's; peak memory: %.2f x at the first frame,"
+      " %.2f x after 3 s (medians of %d launches each)\n",
+      summary[0].firstFrameMs / summary[1].firstFrameMs,
+      summary[0].firstPeakMb / summary[1].firstPeakMb, summary[0].endPeakMb / summary[1].endPeakMb,
+      runs);
+  return 0;
+}
