@@ -18,11 +18,12 @@ struct FlareState {
   unsigned char image[flareBytes];
   FlareRay rays[flareRayCount];
   float rayFalloff[flareFalloffSize];  // entry n is 1 - n / 64
-  int flareReady;                      // the rays and fall-off have been set up
+  int flareReady;                      // the rays, fall-off and core have been set up
+  unsigned char core[flareBytes];      // the core alone, drawn once: every step starts from it
 };
 
 // One animation step. The first step draws every ray's angle, step and intensity from random()
-// in that order, ray by ray, and fills the fall-off; later steps draw nothing.
+// in that order, ray by ray, and fills the fall-off and the core; later steps draw nothing.
 // Then it repaints the core over the whole image, turns the rays and draws them.
 void stepFlareImage(FlareState& state);
 

@@ -1,4 +1,4 @@
-# Shared by ./run and ./test: makes sure the Debian packages a step needs are present.
+# Shared by ./run, ./test and ./benchmark: makes sure the Debian packages a step needs are present.
 # Source it, then call ensure_packages PACKAGE...
 
 missing_packages() {
@@ -31,6 +31,8 @@ BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev li
 RUNTIME_PACKAGES="libgl1-mesa-dri"
 # The install test also reads the installed picture back and checks the desktop entry and manual.
 TEST_PACKAGES="libgtest-dev libx11-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base mandoc"
+# Google Benchmark, and the virtual X server the frame-rate runs use.
+BENCH_PACKAGES="libbenchmark-dev xvfb"
 # Only for rebuilding the data images (tools/make_images.sh, tools/check_images.sh).
 IMAGE_PACKAGES="cmake g++ make"
 # Only for remaking the README's pictures and the icon (tools/screenshots.sh).
