@@ -4,19 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
 #include "gl_context.h"
+#include "tests/gl/allocation_count.h"
 
 namespace {
 
-// operator new calls made on this thread while `counting` is set.
-thread_local bool counting = false;
-int allocations = 0;
+using gltest::allocations;
+using gltest::counting;
 
 void runFrames(int fromMs, int toMs, int stepMs) {
   for (elapsedMs = fromMs; elapsedMs <= toMs; elapsedMs += stepMs) frame();
@@ -29,19 +26,6 @@ int alive(const ParticleSystem& s) {
 }
 
 }  // namespace
-
-// Every allocation of the test program comes through here; only the count is added.
-void* operator new(std::size_t size) {
-  if (counting) ++allocations;
-  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-  throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-  std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-  std::free(memory);
-}
 
 TEST(ParticleEffects, AfterAResetTheFirstFrameFillsTheStillOnesAndStartsTheOthersAgain) {
   gltest::startProgram();
