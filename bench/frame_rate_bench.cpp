@@ -27,6 +27,7 @@
 #include "app/screen_overlay.h"
 #include "app/startup.h"
 #include "app/window_pixels.h"
+#include "effects/particle_effects.h"
 
 namespace {
 
@@ -176,6 +177,40 @@ PictureKeeping forcedWay(const char* name) {
   return PictureKeeping::undecided;
 }
 
+// The frame with one part left out, to see what each part costs.
+void frameWithoutParticles() {
+  for (ParticleSystem* system : {&fountain, &groundGlows, &smoke, &motes}) {
+    system->clear();
+    system->seeded = 1;
+  }
+  fullFrame();
+}
+
+void frameWithoutStars() {
+  params.universeOn = 0;
+  fullFrame();
+  params.universeOn = 1;
+}
+
+// CPU milliseconds per frame of each kind, medians of rounds taken in turn.
+void reportWhereTheTimeGoes(double seconds, int rounds) {
+  struct Part {
+    const char* name;
+    void (*frameOnce)();
+    std::vector<double> cpu;
+  };
+  Part parts[] = {{"full frame", fullFrame, {}},
+                  {"without the particles", frameWithoutParticles, {}},
+                  {"without the stars", frameWithoutStars, {}},
+                  {"floor frame", floorFrame, {}}};
+  for (int round = 0; round < rounds; ++round)
+    for (Part& part : parts) part.cpu.push_back(runFor(seconds / 2, part.frameOnce).cpuMsPerFrame);
+  std::printf("where the time goes, CPU ms per frame:");
+  for (Part& part : parts) std::printf(" %s %.2f;", part.name, median(part.cpu));
+  std::printf("\n");
+  clearParticleEffects();  // the next frame seeds the still systems again
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -217,6 +252,10 @@ int main(int argc, char** argv) {
   params.letterbox = 0;
   runFor(0.3, fullFrame);
   report("full frame, tesselation 40, light", compare(seconds, rounds));
+
+  params.tesselation = 10;
+  params.spotlightsOn = 0;
+  reportWhereTheTimeGoes(seconds, rounds);
 
   const KeepingRecord after = keepingRecord();
   std::printf("swaps checked in all %d, lost %d\n", after.swapsChecked, after.swapsLost);

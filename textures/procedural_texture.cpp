@@ -51,13 +51,19 @@ void fillPillowImage(unsigned char* image) {
 }
 
 void fillCloudPuffImage(unsigned char* image) {
+  std::memset(image, 0, spriteBytes);
   for (int puff = 0; puff < 80; ++puff) {
     const int cx = static_cast<int>(random(95) + 16);  // 16 .. 110
     const int cy = static_cast<int>(random(95) + 16);
-    for (int r = 0; r < spriteSide; ++r) {
-      for (int c = 0; c < spriteSide; ++c) {
+    // A texel 32 or more from the centre gets nothing added: only the square around the
+    // circle is visited.
+    const int top = cy - 32 > 0 ? cy - 32 : 0,
+              bottom = cy + 32 < spriteSide ? cy + 32 : spriteSide - 1;
+    const int left = cx - 32 > 0 ? cx - 32 : 0,
+              right = cx + 32 < spriteSide ? cx + 32 : spriteSide - 1;
+    for (int r = top; r <= bottom; ++r) {
+      for (int c = left; c <= right; ++c) {
         unsigned char* texel = image + r * spriteSide * 4 + c * 4;
-        if (puff == 0) std::memset(texel, 0, 4);
         float s = distanceBetween(c, r, cx, cy) / 32;
         if (s > 1) s = 1;
         const float add = (1 - s) * 19;

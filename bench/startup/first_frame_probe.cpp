@@ -1,9 +1,10 @@
 // Loaded into a program with LD_PRELOAD, it watches the buffer swaps: at the end of the first it
-// writes "first NANOSECONDS PEAK_KB" to the file descriptor in GYROTRAK_PROBE_FD (the
-// monotonic clock, and the peak resident memory so far), and GYROTRAK_PROBE_SECONDS later
-// (default 3) "end PEAK_KB FRAMES", then ends the process.
+// writes "first NANOSECONDS PEAK_KB CPU_MS" to the file descriptor in GYROTRAK_PROBE_FD (the
+// monotonic clock, the peak resident memory so far and the CPU time of all threads so far), and
+// GYROTRAK_PROBE_SECONDS later (default 3) "end PEAK_KB FRAMES", then ends the process.
 #include <GL/glx.h>
 #include <dlfcn.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -36,6 +37,13 @@ void tell(const char* line) {
   if (write(out, line, std::strlen(line)) < 0) _exit(3);
 }
 
+double cpuMilliseconds() {
+  rusage usage;
+  getrusage(RUSAGE_SELF, &usage);
+  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-3;
+}
+
 long long firstAt = 0;
 int frames = 0;
 
@@ -49,7 +57,8 @@ extern "C" void glXSwapBuffers(Display* display, GLXDrawable drawable) {
   char line[80];
   if (frames == 1) {
     firstAt = nowNanoseconds();
-    std::snprintf(line, sizeof line, "first %lld %ld\n", firstAt, peakKilobytes());
+    std::snprintf(line, sizeof line, "first %lld %ld %.1f\n", firstAt, peakKilobytes(),
+                  cpuMilliseconds());
     tell(line);
   }
   const char* seconds = std::getenv("GYROTRAK_PROBE_SECONDS");
