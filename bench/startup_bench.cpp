@@ -1,7 +1,8 @@
 // Start-up time and peak memory of the ride beside a minimal GLUT program built with it: the
 // time from exec to the end of the first frame's swap, the peak resident memory then, and the
 // peak after 3 seconds of frames. Each program is launched several times, alternately, and the
-// medians are reported. Run under a display, like the ride itself.
+// medians are reported. Run under a display, like the ride itself:
+//   startup_bench [launches] [ride program]
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -73,7 +74,8 @@ struct Summary {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
-  const char* programs[2] = {GYROTRAK_PROGRAM, MINIMAL_GLUT_PROGRAM};
+  // Another build of the ride may be named, to compare versions.
+  const char* programs[2] = {argc > 2 ? argv[2] : GYROTRAK_PROGRAM, MINIMAL_GLUT_PROGRAM};
   std::vector<double> first[2], firstCpu[2], firstPeak[2], endPeak[2], rate[2];
   for (int run = 0; run < runs; ++run) {
     for (int k = 0; k < 2; ++k) {
