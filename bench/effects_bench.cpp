@@ -17,6 +17,7 @@
 #include "app/projection.h"
 #include "app/random.h"
 #include "app/startup.h"
+#include "bench/bench_window.h"
 #include "effects/particle_effects.h"
 #include "effects/star_field.h"
 #include "ride/camera.h"
@@ -74,15 +75,7 @@ int alive(const ParticleSystem& s) {
 }
 
 void openContext(int* argc, char** argv) {
-  openWindow(argc, argv);
-  glutIdleFunc(nullptr);
-  for (int i = 0; i < 5000 && windowWidth != glutGet(GLUT_SCREEN_WIDTH); ++i) {
-    glutMainLoopEvent();
-    usleep(1000);
-  }
-  glutSwapBuffers();
-  if (chdir(GYROTRAK_DATA_DIR) != 0) std::printf("data folder missing: no font\n");
-  initialise();
+  benchwindow::startProgramFullScreen(argc, argv);
   setUpProjection();
   applyView();
 }

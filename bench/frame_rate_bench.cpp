@@ -27,13 +27,12 @@
 #include "app/screen_overlay.h"
 #include "app/startup.h"
 #include "app/window_pixels.h"
+#include "bench/bench_window.h"
 #include "effects/particle_effects.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void displayNothing() {}
 
 double secondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
@@ -218,16 +217,7 @@ int main(int argc, char** argv) {
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
   const PictureKeeping forced = argc > 3 ? forcedWay(argv[3]) : PictureKeeping::undecided;
   int toolkitArgc = 1;
-  openWindow(&toolkitArgc, argv);
-  glutDisplayFunc(displayNothing);
-  glutIdleFunc(nullptr);
-  for (int i = 0; i < 5000 && windowWidth != glutGet(GLUT_SCREEN_WIDTH); ++i) {
-    glutMainLoopEvent();
-    usleep(1000);
-  }
-  glutSwapBuffers();
-  if (chdir(GYROTRAK_DATA_DIR) != 0) std::printf("data folder missing: no font\n");
-  initialise();
+  benchwindow::startProgramFullScreen(&toolkitArgc, argv);
   placeQuads();
   if (forced != PictureKeeping::undecided) fixPictureKeeping(forced);
   benchStart = Clock::now();

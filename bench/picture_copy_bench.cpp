@@ -17,12 +17,12 @@
 #include "app/persistent_picture.h"
 #include "app/picture_textures.h"
 #include "app/startup.h"
+#include "bench/bench_window.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void displayNothing() {}
 void swapNothing() {}
 
 double millisecondsSince(Clock::time_point start) {
@@ -71,16 +71,7 @@ void measure(const char* label, PictureKeeping way, int textureSideLimit) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  openWindow(&argc, argv);
-  glutDisplayFunc(displayNothing);
-  glutIdleFunc(nullptr);
-  for (int i = 0; i < 5000 && windowWidth != glutGet(GLUT_SCREEN_WIDTH); ++i) {
-    glutMainLoopEvent();
-    usleep(1000);
-  }
-  glutSwapBuffers();
-  if (chdir(GYROTRAK_DATA_DIR) != 0) std::printf("data folder missing: no font\n");
-  initialise();
+  benchwindow::startProgramFullScreen(&argc, argv);
   std::printf("%s, window %d x %d\n", glGetString(GL_RENDERER), windowWidth, windowHeight);
   fixPictureKeeping(PictureKeeping::none);
   const Timing plain = timePerCall([](int i) {
