@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "app/swap_check.h"
 #include "app/swap_promise.h"
+#include "app/window_loss.h"
 
 namespace {
 
@@ -154,6 +155,8 @@ void showPicture(void (*swapBuffers)()) {
   readSamples(GL_BACK, shownSamples);
   keepBeforeSwap(way);
   swapBuffers();
+  // A window taken away by the window system ends the program; the driver must not read it.
+  if (!windowStillOpen()) return;
   const SwapVerdict verdict = checkSwap();
   layBackAfterSwap(way);
   if (way == PictureKeeping::swap && !verdict.kept) recoverLostPicture();

@@ -9,9 +9,11 @@
 #include "app/frame_clock.h"
 #include "app/parameters.h"
 #include "app/persistent_picture.h"
+#include "app/program_exit.h"
 #include "app/random.h"
 #include "app/scene_clock.h"
 #include "app/startup_seed.h"
+#include "app/window_loss.h"
 #include "controls/keyboard.h"
 #include "controls/menu.h"
 #include "controls/pointer.h"
@@ -59,6 +61,7 @@ void openWindow(int* argc, char** argv) {
   glutInitWindowSize(512, 512);
   glutCreateWindow("Gyrotrak");
   glutFullScreen();
+  watchForWindowLoss();
 
   glutKeyboardFunc(keyboardCallback);
   glutSpecialFunc(specialKeyCallback);
@@ -102,6 +105,10 @@ void idle() {
 }
 
 void display() {
+  if (windowLossNoticed()) {
+    exitProgram(0);
+    return;
+  }
   if (fixedClock.stepMs == 0) {
     elapsedMs = glutGet(GLUT_ELAPSED_TIME);
   } else {
@@ -117,6 +124,7 @@ void display() {
   // Swaps and makes sure the next frame finds the finished picture, whatever the driver's swap
   // leaves in the back buffer.
   showPicture();
+  if (windowLossNoticed()) exitProgram(0);
 }
 
 void reshape(int width, int height) {

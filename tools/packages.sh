@@ -29,8 +29,12 @@ ensure_packages() {
 # What building the program needs, and what running it needs besides.
 BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libx11-dev"
 RUNTIME_PACKAGES="libgl1-mesa-dri"
+# The image decoder's fuzzer: clang with libFuzzer and the sanitizers' run-time libraries.
+FUZZ_PACKAGES="clang libclang-rt-dev"
 # The install test also reads the installed picture back and checks the desktop entry and manual.
-TEST_PACKAGES="libgtest-dev libx11-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base mandoc"
+# The window-system test closes the window with xdotool.
+TEST_PACKAGES="libgtest-dev libx11-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base
+  mandoc xdotool $FUZZ_PACKAGES"
 # Google Benchmark, and the virtual X server the frame-rate runs use.
 BENCH_PACKAGES="libbenchmark-dev xvfb"
 # Only for rebuilding the data images (tools/make_images.sh, tools/check_images.sh).

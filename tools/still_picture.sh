@@ -12,16 +12,10 @@ set -euo pipefail
 output=$1
 shift
 
-display=$(( 100 + RANDOM % 400 ))
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$(( display + 1 )); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+. "$(dirname "$0")/virtual_display.sh"
 program=
-trap '[ -n "$program" ] && kill $program 2>/dev/null; kill $xvfb 2>/dev/null; wait 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
-export DISPLAY=":$display"
-# Mesa's software rasteriser gives the same pixels on every machine.
-export LIBGL_ALWAYS_SOFTWARE=1
+trap '[ -n "$program" ] && kill $program 2>/dev/null; stop_virtual_display; wait 2>/dev/null || true' EXIT
+start_virtual_display 1024x768
 
 "$@" &
 program=$!

@@ -89,7 +89,9 @@ inline std::string writeTemporaryFile(const std::vector<unsigned char>& bytes,
   const std::string path = std::string(directory) + "/" + name;
   std::FILE* out = std::fopen(path.c_str(), "wb");
   if (out == nullptr) return "";
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+  // An empty vector's data() may be null, which fwrite must not be given.
+  const bool written =
+      bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
   std::fclose(out);
   return written ? path : "";
 }

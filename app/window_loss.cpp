@@ -1,0 +1,71 @@
+#include "app/window_loss.h"
+
+#include <GL/glut.h>
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "app/program_exit.h"
+
+namespace {
+
+// Written by watchForWindowLoss; windowLost also by the error handler.
+Display* display = nullptr;
+GLXDrawable window = 0;
+int windowLost = 0;
+
+const int checkIntervalMs = 250;
+
+// The connection is gone: nothing more can be drawn or read. The X library ends the process
+// if this returns, so it ends it here, its own way. The toolkit's and the driver's teardown at
+// exit still try the dead connection and the X library complains about each try on the error
+// stream; the user closed the window, so those complaints go nowhere.
+int endOnLostConnection(Display*) {
+  const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (nowhere >= 0) dup2(nowhere, STDERR_FILENO);
+  exitProgram(0);
+  return 0;
+}
+
+// A request on a window or drawable that no longer exists means the window was destroyed.
+// The handler runs inside the X library, which must not be re-entered to end the program, so
+// it only notes the loss. Other errors change nothing visible and are not worth a word.
+int noteLostWindow(Display*, XErrorEvent* error) {
+  if (error->error_code == BadWindow || error->error_code == BadDrawable) windowLost = 1;
+  return 0;
+}
+
+void checkWindow(int) {
+  if (!windowStillOpen()) {
+    exitProgram(0);
+    return;
+  }
+  glutTimerFunc(checkIntervalMs, checkWindow, 0);
+}
+
+}  // namespace
+
+void watchForWindowLoss() {
+  display = glXGetCurrentDisplay();
+  window = glXGetCurrentDrawable();
+  if (display == nullptr || window == 0) return;
+  XSetIOErrorHandler(endOnLostConnection);
+  XSetErrorHandler(noteLostWindow);
+  glutTimerFunc(checkIntervalMs, checkWindow, 0);
+}
+
+bool windowStillOpen() {
+  if (windowLost) return false;
+  if (display == nullptr) return true;
+  Window root = 0;
+  int x = 0, y = 0;
+  unsigned width = 0, height = 0, border = 0, depth = 0;
+  // A round trip: the error for a destroyed window arrives before it returns.
+  if (!XGetGeometry(display, window, &root, &x, &y, &width, &height, &border, &depth)) windowLost = 1;
+  return !windowLost;
+}
+
+bool windowLossNoticed() {
+  return windowLost != 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// The window system can take the program's window away: a close that destroys the window, or
+// a kill of the program's connection. Either ends the program through exitProgram with status
+// 0 and without a word, instead of the X library's printed error and status 1 (a lost
+// connection) or a program that keeps running, unseen, after its window has gone.
+
+// Watches the current window: installs the X error handlers and a check four times a second
+// (the window can go while the program draws nothing, once a fixed clock has run out).
+void watchForWindowLoss();
+
+// Asks the server whether the watched window still exists (one round trip) and remembers a
+// loss. The software driver looks at its window again at the first drawing after each swap and
+// crashes if the window has gone, so the picture's swap asks this before touching GL again.
+// True when no window is watched.
+bool windowStillOpen();
+
+// Whether the window's loss has been noticed already; no round trip.
+bool windowLossNoticed();

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The built program under a virtual X server of its own, as the window system and the files
+# beside it treat it:
+# - closing its window (destroying it, or killing its connection) ends it with status 0 and
+#   nothing on the console;
+# - either image missing, empty, truncated, a directory, unreadable, random bytes or a PNG under
+#   the BMP's name: it still starts, draws and ends silently, and a bad file in the working
+#   directory (which is read before any other folder) leaves its picture untextured.
+#
+#   tests/window_and_files_test.sh PROGRAM SOURCE_DIR
+set -euo pipefail
+program=$(realpath "$1")
+source=$2
+work=$(mktemp -d /tmp/gyrotrak-files-XXXXXX)
+chmod 755 "$work"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+. "$(dirname "$0")/../tools/virtual_display.sh"
+pid=
+# Each step may find its process gone already; none may stop the rest of the clean-up.
+trap 'kill $pid 2>/dev/null || true; stop_virtual_display; wait 2>/dev/null || true; rm -rf "$work"' EXIT
+start_virtual_display 1024x768
+export GYROTRAK_SEED=1
+
+# Starts the program in folder $1 (as user nobody when $2 is set and we are root, since root
+# reads any file) and waits for its window; $pid, $window.
+start() {
+  local as=()
+  [ -n "${2:-}" ] && [ "$(id -u)" -eq 0 ] && as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  (cd "$1" && exec "${as[@]}" "$program" >"$work/console" 2>&1) &
+  pid=$!
+  window=
+  for _ in $(seq 200); do
+    window=$(xdotool search --name '^Gyrotrak$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    sleep 0.05
+  done
+  [ -n "$window" ] || fail "no window in $1: $(head -c 400 "$work/console")"
+}
+
+# Closes the window with xdotool command $1 and checks the program's end: status 0, silent.
+close_with() {
+  xdotool "$1" "$window"
+  local status=0
+  for _ in $(seq 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+  kill -0 "$pid" 2>/dev/null && fail "$2: still running 10 s after xdotool $1"
+  wait "$pid" || status=$?
+  pid=
+  [ "$status" -eq 0 ] || fail "$2: status $status after xdotool $1"
+  [ ! -s "$work/console" ] || fail "$2: printed: $(head -c 400 "$work/console")"
+}
+
+# Waits until the program has drawn its last fixed-clock frame (no processor time for 1 s).
+wait_still() {
+  local previous=-1 idle=0 ticks
+  for _ in $(seq 300); do
+    sleep 0.5
+    ticks=$(awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null) || fail "$1: ended early"
+    if [ "$ticks" -eq "$previous" ]; then idle=$(( idle + 1 )); else idle=0; fi
+    previous=$ticks
+    [ $idle -ge 2 ] && return 0
+  done
+  fail "$1: still drawing after 150 s"
+}
+
+# Statistics (0 to 1) of a region WIDTHxHEIGHT+X+Y of the screen. The textured globe's red
+# varies where the untextured one is flat; untextured text is solid blocks, much brighter on
+# average than glyph strokes.
+measure() { convert "$work/shot.png" -crop "$1" +repage -format "$2" info:; }
+globe() { measure 16x30+488+370 '%[fx:standard_deviation.r]'; }
+message() { measure 250x22+8+4 '%[fx:mean.r]'; }
+
+# A picture at the fixed clock's end in folder $1, then the window closed; $2 names the case.
+picture() {
+  GYROTRAK_CLOCK=50,2500 start "$1" "${3:-}"
+  wait_still "$2"
+  import -window root "$work/shot.png"
+  close_with windowkill "$2"
+}
+
+# The window system takes the window away while the program draws.
+mkdir "$work/good"
+cp "$source/data/font.bmp" "$source/data/earthCloudsBW_256.bmp" "$work/good/"
+start "$work/good"
+sleep 2
+close_with windowclose "destroyed window"
+start "$work/good"
+sleep 2
+close_with windowkill "killed connection"
+
+picture "$work/good" "both images fine"
+good_globe=$(globe)
+good_message=$(message)
+
+# Makes bad file $2 of kind $1 in the current folder.
+make_bad() {
+  case $1 in
+    missing) rm -f "$2" ;;
+    empty) : >"$2" ;;
+    truncated) head -c 1000 "$source/data/$2" >"$2.cut" && mv "$2.cut" "$2" ;;
+    directory) rm -f "$2" && mkdir "$2" ;;
+    unreadable) chmod 000 "$2" ;;
+    random) head -c 70000 /dev/urandom >"$2" ;;
+    png) rm -f "$2" && convert -size 256x256 xc:gray "png:$2" ;;
+  esac
+}
+
+for image in font.bmp earthCloudsBW_256.bmp; do
+  what=globe good=$good_globe
+  [ $image = font.bmp ] && what=message good=$good_message
+  for kind in missing empty truncated directory unreadable random png; do
+    folder=$work/$image-$kind
+    mkdir "$folder"
+    cp "$source/data/font.bmp" "$source/data/earthCloudsBW_256.bmp" "$folder/"
+    (cd "$folder" && make_bad $kind $image)
+    picture "$folder" "$image $kind" $([ $kind = unreadable ] && echo nobody)
+    seen=$($what)
+    case $kind in
+      # Not a file here: the program looks in its other folders and finds the source tree's.
+      missing | directory) [ "$seen" = "$good" ] || fail "$image $kind: $what $seen, not $good" ;;
+      *) awk -v s="$seen" -v g="$good" -v w=$what \
+        'BEGIN { exit !(w == "globe" ? s < g / 2 : s > g * 2) }' ||
+        fail "$image $kind: $what $seen, as textured ($good)" ;;
+    esac
+  done
+done
+echo "window closes and bad image files: fine"
