@@ -22,6 +22,9 @@ const int checkIntervalMs = 250;
 // exit still try the dead connection and the X library complains about each try on the error
 // stream; the user closed the window, so those complaints go nowhere.
 int endOnLostConnection(Display*) {
+  // The first exit's teardown can meet the dead connection again; exiting twice is undefined.
+  static int ending = 0;
+  if (ending++) _exit(0);
   const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
   if (nowhere >= 0) dup2(nowhere, STDERR_FILENO);
   exitProgram(0);

@@ -88,9 +88,9 @@ TEST(Allocations, NoneInFramesAfterStartUpWhateverTheUserDoes) {
   int lastRound = -1;
   for (int round = 0; round < 4 && lastRound != 0; ++round) {
     gltest::allocations = 0;
-    gltest::counting = true;
+    gltest::startCounting();
     useEverything();
-    gltest::counting = false;
+    gltest::stopCounting();
     lastRound = gltest::allocations;
   }
   EXPECT_EQ(lastRound, 0);

@@ -13,7 +13,6 @@
 namespace {
 
 using gltest::allocations;
-using gltest::counting;
 
 void runFrames(int fromMs, int toMs, int stepMs) {
   for (elapsedMs = fromMs; elapsedMs <= toMs; elapsedMs += stepMs) frame();
@@ -48,8 +47,8 @@ TEST(ParticleEffects, AFrameAllocatesNothing) {
   // The driver compiles what each new combination of state needs during the first frames.
   runFrames(1000, 3000, 20);
   reset();  // the next frame fills the still systems again
-  counting = true;
+  gltest::startCounting();
   runFrames(3020, 5000, 20);
-  counting = false;
+  gltest::stopCounting();
   EXPECT_EQ(allocations, 0);
 }
