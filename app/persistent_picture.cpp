@@ -155,9 +155,12 @@ void showPicture(void (*swapBuffers)()) {
   readSamples(GL_BACK, shownSamples);
   keepBeforeSwap(way);
   swapBuffers();
-  // A window taken away by the window system ends the program; the driver must not read it.
-  if (!windowStillOpen()) return;
-  const SwapVerdict verdict = checkSwap();
+  // The check's reads are the driver's first look at the window since the swap: no other client
+  // may take the window away meanwhile. A window already gone ends the program instead.
+  const bool open = holdWindow();
+  const SwapVerdict verdict = open ? checkSwap() : SwapVerdict{};
+  releaseWindow();
+  if (!open) return;
   layBackAfterSwap(way);
   if (way == PictureKeeping::swap && !verdict.kept) recoverLostPicture();
   if (!kept.fixed) {

@@ -72,3 +72,17 @@ bool windowStillOpen() {
 bool windowLossNoticed() {
   return windowLost != 0;
 }
+
+bool holdWindow() {
+  if (windowLost) return false;
+  if (display == nullptr) return true;
+  XGrabServer(display);
+  // The grab is in force once this round trip returns.
+  return windowStillOpen();
+}
+
+void releaseWindow() {
+  if (display == nullptr) return;
+  XUngrabServer(display);
+  XFlush(display);
+}

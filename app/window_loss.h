@@ -10,10 +10,16 @@
 void watchForWindowLoss();
 
 // Asks the server whether the watched window still exists (one round trip) and remembers a
-// loss. The software driver looks at its window again at the first drawing after each swap and
-// crashes if the window has gone, so the picture's swap asks this before touching GL again.
-// True when no window is watched.
+// loss. True when no window is watched.
 bool windowStillOpen();
+
+// The software driver looks at its window again at the first read or drawing after each swap,
+// and crashes if the window has gone by then. holdWindow stops the server from serving any
+// other client, so that nobody can take the window away, and says whether it still exists;
+// the driver's look belongs between it and releaseWindow, which must follow every hold.
+// Without a watched window it holds nothing and says true.
+bool holdWindow();
+void releaseWindow();
 
 // Whether the window's loss has been noticed already; no round trip.
 bool windowLossNoticed();

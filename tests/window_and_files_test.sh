@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # The built program under a virtual X server of its own, as the window system and the files
 # beside it treat it:
-# - closing its window (destroying it, or killing its connection) ends it with status 0 and
-#   nothing on the console;
+# - closing its window (asking it to close as a close button does, destroying it, or killing its
+#   connection) ends it with status 0 and nothing on the console;
 # - either image missing, empty, truncated, a directory, unreadable, random bytes or a PNG under
 #   the BMP's name: it still starts, draws and ends silently, and a bad file in the working
 #   directory (which is read before any other folder) leaves its picture untextured.
 #
-#   tests/window_and_files_test.sh PROGRAM SOURCE_DIR
+#   tests/window_and_files_test.sh PROGRAM SOURCE_DIR WINDOW_CLOSE_REQUEST
 set -euo pipefail
 program=$(realpath "$1")
 source=$2
+close_request=$(realpath "$3")
 work=$(mktemp -d /tmp/gyrotrak-files-XXXXXX)
 chmod 755 "$work"
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -37,15 +38,16 @@ start() {
   [ -n "$window" ] || fail "no window in $1: $(head -c 400 "$work/console")"
 }
 
-# Closes the window with xdotool command $1 and checks the program's end: status 0, silent.
+# Closes the window with xdotool command $1 (or the close button's request) and checks the
+# program's end: status 0, silent.
 close_with() {
-  xdotool "$1" "$window"
+  if [ "$1" = request ]; then "$close_request" "$window"; else xdotool "$1" "$window"; fi
   local status=0
   for _ in $(seq 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-  kill -0 "$pid" 2>/dev/null && fail "$2: still running 10 s after xdotool $1"
+  kill -0 "$pid" 2>/dev/null && fail "$2: still running 10 s after the close"
   wait "$pid" || status=$?
   pid=
-  [ "$status" -eq 0 ] || fail "$2: status $status after xdotool $1"
+  [ "$status" -eq 0 ] || fail "$2: status $status after the close"
   [ ! -s "$work/console" ] || fail "$2: printed: $(head -c 400 "$work/console")"
 }
 
@@ -80,6 +82,9 @@ picture() {
 # The window system takes the window away while the program draws.
 mkdir "$work/good"
 cp "$source/data/font.bmp" "$source/data/earthCloudsBW_256.bmp" "$work/good/"
+start "$work/good"
+sleep 2
+close_with request "close button"
 start "$work/good"
 sleep 2
 close_with windowclose "destroyed window"
