@@ -13,7 +13,9 @@ float storedOr(double next, float value) {
 }  // namespace
 
 float scaledSetting(float value, double factor) {
-  return storedOr(value * factor, value);
+  const double next = value * factor;
+  if (next != 0 && std::fabs(next) < FLT_MIN) return value;
+  return storedOr(next, value);
 }
 
 float shiftedSetting(float value, double amount) {

@@ -61,3 +61,19 @@ TEST(SpecialKeys, FogAndBlankingStayWithinTheirRanges) {
   EXPECT_EQ(adjustForSpecialKey(GLUT_KEY_F11, p).value, 0);
   EXPECT_EQ(p.fullBlanking, 0);
 }
+
+// Held down until it stalls, an unbounded setting must still come back up with its other key.
+TEST(SpecialKeys, ASpeedShrunkAsFarAsItGoesComesBackWithPageUp) {
+  Parameters p;
+  resetParameters(p);
+  const float start = p.mainSpeed;
+  int down = 0;  // presses that changed the speed
+  for (float before = 0; p.mainSpeed != before; ++down) {
+    before = p.mainSpeed;
+    adjustForSpecialKey(GLUT_KEY_PAGE_DOWN, p);
+  }
+  --down;
+  EXPECT_GT(p.mainSpeed, 0);
+  for (int i = 0; i < down; ++i) adjustForSpecialKey(GLUT_KEY_PAGE_UP, p);
+  EXPECT_NEAR(p.mainSpeed, start, start * 1e-3) << "after " << down << " presses each way";
+}
