@@ -31,11 +31,13 @@ int endOnLostConnection(Display*) {
   return 0;
 }
 
-// A request on a window or drawable that no longer exists means the window was destroyed.
-// The handler runs inside the X library, which must not be re-entered to end the program, so
-// it only notes the loss. Other errors change nothing visible and are not worth a word.
+// A request on the program's window that finds no such window or drawable means the window
+// was destroyed (the toolkit's menus are windows of their own and do not count). The handler
+// runs inside the X library, which must not be re-entered to end the program, so it only notes
+// the loss. Other errors change nothing visible and are not worth a word.
 int noteLostWindow(Display*, XErrorEvent* error) {
-  if (error->error_code == BadWindow || error->error_code == BadDrawable) windowLost = 1;
+  const bool missing = error->error_code == BadWindow || error->error_code == BadDrawable;
+  if (missing && error->resourceid == window) windowLost = 1;
   return 0;
 }
 
