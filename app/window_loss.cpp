@@ -67,7 +67,8 @@ bool windowStillOpen() {
   int x = 0, y = 0;
   unsigned width = 0, height = 0, border = 0, depth = 0;
   // A round trip: the error for a destroyed window arrives before it returns.
-  if (!XGetGeometry(display, window, &root, &x, &y, &width, &height, &border, &depth)) windowLost = 1;
+  if (!XGetGeometry(display, window, &root, &x, &y, &width, &height, &border, &depth))
+    windowLost = 1;
   return !windowLost;
 }
 
