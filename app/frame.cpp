@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "app/clock_epoch.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
 #include "app/projection.h"
@@ -15,12 +16,14 @@
 
 namespace {
 
-// Depth always; colour in full-blanking mode or once on request. Otherwise the previous
-// picture, darkened by the blanking overlay, stays under the new one.
+// Depth always; colour in full-blanking mode, once on a command's request, or once when the
+// buffer lost its picture. Otherwise the previous picture, darkened by the blanking overlay,
+// stays under the new one.
 void clearBuffers() {
   glClear(GL_DEPTH_BUFFER_BIT);
-  if (params.fullBlanking || forceClear) glClear(GL_COLOR_BUFFER_BIT);
+  if (params.fullBlanking || forceClear || pictureLost) glClear(GL_COLOR_BUFFER_BIT);
   forceClear = 0;
+  pictureLost = 0;
 }
 
 // Window-coordinate layers over the scene, later ones covering earlier ones.
@@ -39,6 +42,7 @@ void frame() {
   if (random(1) < 0.01) seedRandom(static_cast<unsigned int>(elapsedMs));
 
   advanceFrameClock();
+  moveClockEpochWhenDue();
   advanceSceneClock(frameDelta);
   countFrame(elapsedTime, frameCount, framesPerSecond, nextSecondTime);
 

@@ -4,6 +4,7 @@
 
 int elapsedMs = 0;
 long long runningMs = 0;
+long long clockEpochMs = 0;
 float elapsedTime = 0;
 double previousTime = 0;
 float frameDelta = 0;
@@ -31,10 +32,16 @@ void countFrame(float now, int& count, int& perSecond, double& nextSecond) {
   }
 }
 
+long long clockEpochFor(long long ms) {
+  const long long step = 1024000;
+  if (ms < 2 * step) return 0;
+  return (ms / step - 1) * step;
+}
+
 void advanceFrameClock() {
   runningMs = unwrapMilliseconds(runningMs, elapsedMs);
   const double seconds = runningMs * 0.001;
-  elapsedTime = static_cast<float>(seconds);
+  elapsedTime = static_cast<float>((runningMs - clockEpochMs) * 0.001);
   frameDelta = clampedFrameDelta(runningMs, previousTime);
   previousTime = seconds;
 }

@@ -17,6 +17,7 @@ float brightness = 1.0f;
 int exiting = 0;
 float exitStartTime = 0;
 int forceClear = 0;
+int pictureLost = 0;
 char textBuffer[80];
 
 void resetParameters(Parameters& p) {

@@ -100,7 +100,7 @@ void recoverLostPicture() {
       return;
     }
   }
-  forceClear = 1;
+  pictureLost = 1;
   kept.record.fromBlack += 1;
 }
 

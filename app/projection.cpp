@@ -31,7 +31,10 @@ Viewport letterboxViewport(int width, int height, int letterbox) {
 }
 
 float letterboxFieldOfView(float fieldOfView, int letterbox) {
-  return fieldOfView - letterbox / 6.0f * 29;
+  // At 0 degrees gluPerspective leaves the identity, and below it the picture turns upside
+  // down; the "." key stops the field of view at 1 degree, and so does the letterbox.
+  const float narrowed = fieldOfView - letterbox / 6.0f * 29;
+  return narrowed > 1 ? narrowed : 1;
 }
 
 float viewportAspect(const Viewport& viewport) {

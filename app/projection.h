@@ -9,7 +9,8 @@ struct Viewport {
 // the height at the bottom and 5 % at the top.
 Viewport letterboxViewport(int width, int height, int letterbox);
 
-// The vertical field of view narrowed by the letterbox, up to 29 degrees at 6.
+// The vertical field of view narrowed by the letterbox, up to 29 degrees at 6, but never below
+// 1 degree.
 float letterboxFieldOfView(float fieldOfView, int letterbox);
 
 // Width over height; 1 for a viewport without area, so no division by zero reaches the

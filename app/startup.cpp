@@ -129,7 +129,7 @@ void display() {
 
 void reshape(int width, int height) {
   // What a resized back buffer holds is undefined: the next frame starts from black.
-  if (width != windowWidth || height != windowHeight) forceClear = 1;
+  if (width != windowWidth || height != windowHeight) pictureLost = 1;
   windowWidth = width;
   windowHeight = height;
   glViewport(0, 0, width, height);

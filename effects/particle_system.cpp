@@ -136,6 +136,15 @@ void ParticleSystem::update(float time, const Parameters& parameters) {
   }
 }
 
+void ParticleSystem::shiftTimes(double seconds) {
+  lastEmitTime = static_cast<float>(lastEmitTime - seconds);
+  for (Particle& p : particles) {
+    if (!p.alive) continue;
+    p.birthTime = static_cast<float>(p.birthTime - seconds);
+    p.deathTime = static_cast<float>(p.deathTime - seconds);
+  }
+}
+
 void ParticleSystem::move(Particle& p, float dt, float step, float mainSpeed) {
   // Position with the step (main speed and object size), angles with dt alone, size with dt
   // and the main speed; drag and gravity once per call whatever the step.

@@ -58,6 +58,10 @@ class ParticleSystem {
   // 1 to 4 when it is below 0. Switches on what the settings ask for and off again after.
   void draw(float sizeScale, float brightness, const Camera& camera, float time);
 
+  // Gives the last emission and each live particle's birth and death `seconds` earlier, for a
+  // clock whose epoch has moved on by that much.
+  void shiftTimes(double seconds);
+
   // The pool: a slot is free exactly when its `alive` is 0.
   Particle particles[poolSize];
   int capacity;  // 500
@@ -95,7 +99,7 @@ class ParticleSystem {
   Rgb colorStart;  // at birth
   Rgb colorEnd;    // at death
 
-  // Shared by every system. Written only by emit and update.
+  // Shared by every system. Written only by emit and update, and moved with the clock's epoch.
   static int searchCursor;      // slot at which the next free-slot search of any system starts
   static float lastUpdateTime;  // time of the most recent update of any system
 

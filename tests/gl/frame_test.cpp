@@ -12,7 +12,9 @@
 #include "app/program_exit.h"
 #include "app/random.h"
 #include "app/scene_clock.h"
+#include "app/startup.h"
 #include "controls/help_screen.h"
+#include "controls/keyboard.h"
 #include "effects/particle_effects.h"
 #include "ride/ride_step.h"
 #include "tests/gl/glyph_feedback.h"
@@ -76,6 +78,12 @@ TEST(Frame, ClearsTheColourBufferOnceWhenAsked) {
   fillWhite();
   runFrameAt(5020);
   EXPECT_EQ(gltest::readPixel(900, 100)[0], 255);
+
+  // A key withdraws only a clear a command asked for, never the one a resize needs.
+  reshape(windowWidth, windowHeight - 1);
+  keyboardCallback('x', 0, 0);
+  runFrameAt(5040);
+  EXPECT_EQ(gltest::readPixel(900, 100)[0], 0);
 }
 
 TEST(Frame, DrawsTheTextLayersOverTheSceneInTheirOrder) {

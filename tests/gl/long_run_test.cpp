@@ -3,14 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
+#include "app/program_exit.h"
+#include "app/random.h"
 #include "app/scene_clock.h"
+#include "controls/keyboard.h"
+#include "effects/particle_effects.h"
+#include "ride/ride_step.h"
 #include "ride/track.h"
 #include "tests/gl/gl_context.h"
+#include "text/text_overlay.h"
 
 namespace {
 
@@ -31,7 +38,66 @@ int litPixels() {
   return lit;
 }
 
+// The toolkit's 32-bit millisecond count after ms milliseconds, wrapped as it wraps.
+int toolkitCount(long long ms) {
+  return static_cast<int>(static_cast<std::uint32_t>(ms));
+}
+
+int liveParticles(const ParticleSystem& system) {
+  int count = 0;
+  for (const Particle& p : system.particles) count += p.alive;
+  return count;
+}
+
+struct Effects {
+  int fountainLive;
+  double smokeHeight;  // mean over the live puffs
+};
+
+// 400 frames of 16 ms from a reset at startMs. Each frame starts from the same seed at every
+// start, one whose first draw does not call for the frame's occasional reseed from the clock,
+// so the draws are the same whatever the clock reads.
+Effects effectsAfter400Frames(long long startMs) {
+  elapsedMs = toolkitCount(startMs);
+  reset();
+  for (int f = 0; f < 400; ++f) {
+    unsigned int seed = f + 1;
+    for (seedRandom(seed); random(1) < 0.01; seedRandom(seed)) ++seed;
+    seedRandom(seed);
+    elapsedMs = toolkitCount(startMs + 16LL * f);
+    frame();
+  }
+  Effects e{liveParticles(fountain), 0};
+  int puffs = 0;
+  for (const Particle& p : smoke.particles) {
+    if (!p.alive) continue;
+    e.smokeHeight += p.position.y;
+    ++puffs;
+  }
+  e.smokeHeight /= puffs;
+  return e;
+}
+
+long long firstExitMs = -1;
+void recordExit(int) {
+  if (firstExitMs < 0) firstExitMs = runningMs;
+}
+
 }  // namespace
+
+// A float of seconds since the start steps by 8 ms after a day and by 250 ms after 24 days;
+// the effects must still move, live and emit as they do in the first hour.
+TEST(LongRun, EffectsAfterDaysMoveAsInTheFirstHour) {
+  gltest::startProgram();
+  const Effects first = effectsAfter400Frames(60000);
+  for (long long days : {1, 10, 30}) {
+    const Effects later = effectsAfter400Frames(days * 86400000 + 60000);
+    EXPECT_NEAR(later.fountainLive, first.fountainLive, first.fountainLive * 0.02) << days;
+    EXPECT_NEAR(later.smokeHeight, first.smokeHeight, first.smokeHeight * 0.02) << days;
+    EXPECT_GE(elapsedTime, 1024);  // the clock's epoch moved on; never the start-up's fades
+    EXPECT_LT(elapsedTime, 2048);
+  }
+}
 
 TEST(LongRun, RideMovesOnAndThePictureStaysThroughTheMillisecondWrap) {
   gltest::startProgram();
@@ -58,4 +124,39 @@ TEST(LongRun, RideMovesOnAndThePictureStaysThroughTheMillisecondWrap) {
   EXPECT_LT(elapsedMs, 0);      // the toolkit's count has wrapped
   EXPECT_GT(litPixels(), 500);  // the scene is drawn, not the start-up's fade from black
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Every time kept against the clock keeps its distance when the clock's epoch moves on.
+TEST(LongRun, TheMessageTheExitTheTrackAndTheFrameCountKeepTimeAcrossAnEpochMove) {
+  gltest::startProgram();
+  setExitFunction(recordExit);
+  const long long move = 2531 * 1024000LL;          // 29.3 days
+  for (long long ms : {move / 2, move - 119000}) {  // the toolkit's count moves on by < 2^31
+    elapsedMs = toolkitCount(ms);
+    frame();
+  }
+  trackStartTime = elapsedTime;  // the track's 120 seconds start here
+  long long messageGone = -1, trackChanged = -1;
+
+  for (long long ms = move - 3000; ms <= move + 3000; ms += 16) {
+    if (ms == move - 2504) textOverlay.setMessage("Three seconds");
+    if (ms == move - 1512) requestExit();
+    elapsedMs = toolkitCount(ms);
+    frame();
+    if (ms <= move - 2504) continue;
+    if (messageGone < 0 && textOverlay.messageExpiry == 0) messageGone = ms;
+    if (trackChanged < 0 && std::string(textOverlay.messageText).rfind("New Track", 0) == 0)
+      trackChanged = ms;
+  }
+  setExitFunction(nullptr);
+  EXPECT_EQ(clockEpochMs, move - 1024000);
+  EXPECT_NEAR(messageGone, move + 496, 16);
+  EXPECT_NEAR(firstExitMs, move + 488, 16);
+  EXPECT_NEAR(trackChanged, move + 1000, 16);
+  EXPECT_LE(frameCount, 63);                      // the once-a-second update goes on
+  for (const Particle& p : fountain.particles) {  // and the fountain's particles still age
+    if (!p.alive) continue;
+    EXPECT_GE(elapsedTime - p.birthTime, 0);
+    EXPECT_LE(elapsedTime - p.birthTime, fountain.lifeSpan);
+  }
 }

@@ -272,9 +272,9 @@ TEST_F(KeptPicture, FollowsAResizeAndProvesTheSwapAgain) {
   ASSERT_EQ(pictureKeeping(), PictureKeeping::swap);
   // Leaving full screen first returns the window to its earlier size; then it takes this one.
   gltest::resizeWindow(512, 512);
-  forceClear = 0;
+  pictureLost = 0;
   gltest::resizeWindow(640, 480);
-  EXPECT_EQ(forceClear, 1);
+  EXPECT_EQ(pictureLost, 1);
   runFrames(Blanking::pileUp, showPlain, 2);
   EXPECT_EQ(pictureKeeping(), PictureKeeping::copyAround);
   EXPECT_EQ(keepingRecord().swapsLost, 1);
@@ -367,9 +367,9 @@ TEST(KeptPictureWiring, TheDisplayCallbackKeepsThePicture) {
   EXPECT_TRUE(pictureResourcesHeld());
 
   // A reshape to the size the window already has keeps the picture.
-  forceClear = 0;
+  pictureLost = 0;
   reshape(windowWidth, windowHeight);
-  EXPECT_EQ(forceClear, 0);
+  EXPECT_EQ(pictureLost, 0);
 }
 
 }  // namespace

@@ -23,6 +23,10 @@ TEST(Letterbox, NarrowsTheViewUpToTwentyNineDegrees) {
   EXPECT_FLOAT_EQ(letterboxFieldOfView(100, 0), 100);
   EXPECT_FLOAT_EQ(letterboxFieldOfView(100, 6), 71);
   EXPECT_FLOAT_EQ(letterboxFieldOfView(100, 3), 85.5f);
+  // A narrow view with a tall letterbox stops at 1 degree rather than turning upside down.
+  EXPECT_FLOAT_EQ(letterboxFieldOfView(29, 6), 1);
+  EXPECT_FLOAT_EQ(letterboxFieldOfView(1, 1), 1);
+  EXPECT_FLOAT_EQ(letterboxFieldOfView(29.5f, 6), 1);
 }
 
 TEST(Letterbox, ViewportWithoutAreaHasAspectOne) {
