@@ -9,9 +9,7 @@
 #include "controls/selection.h"
 #include "text/text_overlay.h"
 
-namespace {
-
-const char* const entryLabels[] = {
+const char* const menuEntryLabels[menuEntryCount] = {
     "Toggle FPS Clock",
     "Toggle Fog",
     "Toggle Lights",
@@ -22,6 +20,8 @@ const char* const entryLabels[] = {
     "Help",
     "Exit",
 };
+
+namespace {
 
 // Flips a flag and sets its message by the new state, shown from the next frame.
 void toggle(int& flag, const char* on, const char* off) {
@@ -34,7 +34,7 @@ void toggle(int& flag, const char* on, const char* off) {
 void createMenu() {
   glutCreateMenu(menuCallback);
   int value = 0;
-  for (const char* label : entryLabels) glutAddMenuEntry(label, value++);
+  for (const char* label : menuEntryLabels) glutAddMenuEntry(label, value++);
   glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 

@@ -3,6 +3,10 @@
 // The pop-up menu on the right button: nine commands, some of them like keys but with their
 // own side effects (messages from the next frame, no clears, an exit that restarts its fade).
 
+// The entries' labels, in the order of their values.
+constexpr int menuEntryCount = 9;
+extern const char* const menuEntryLabels[menuEntryCount];
+
 // Creates the menu once, at start-up, and attaches it to the right button.
 void createMenu();
 

@@ -32,8 +32,8 @@ RUNTIME_PACKAGES="libgl1-mesa-dri"
 # The image decoder's fuzzer: clang with libFuzzer and the sanitizers' run-time libraries.
 FUZZ_PACKAGES="clang libclang-rt-dev"
 # The install test also reads the installed picture back and checks the desktop entry and manual.
-# The window-system test closes the window with xdotool.
-TEST_PACKAGES="libgtest-dev libx11-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base
+# The window-system test closes the window with xdotool. The reference pictures are PNG files.
+TEST_PACKAGES="libgtest-dev libpng-dev libx11-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base
   mandoc xdotool $FUZZ_PACKAGES"
 # Google Benchmark, and the virtual X server the frame-rate runs use.
 BENCH_PACKAGES="libbenchmark-dev xvfb"

@@ -69,10 +69,10 @@ void waitForWindowSize(int width, int height) {
   ASSERT_TRUE(resized) << "window did not reach " << width << " x " << height;
 }
 
-void startProgram() {
+void startProgram(const char* seed) {
   ASSERT_EQ(chdir(GYROTRAK_DATA_DIR), 0);
   // The same first track, scene-clock offset and random sequence on every run.
-  setenv("GYROTRAK_SEED", "1", 1);
+  setenv("GYROTRAK_SEED", seed, 1);
   ASSERT_TRUE(initialise());
 }
 

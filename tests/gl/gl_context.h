@@ -20,8 +20,9 @@ void resizeWindow(int width, int height);
 // Waits until the program's reshape callback has seen the given size.
 void waitForWindowSize(int width, int height);
 
-// Runs the program's start-up (initialise) with the working directory at data/, as ./run does.
-void startProgram();
+// Runs the program's start-up (initialise) with the working directory at data/, as ./run does,
+// and the launch seed fixed.
+void startProgram(const char* seed = "1");
 
 // Where the window system has the pointer, in window pixels from the top-left; {-1, -1} if it
 // cannot tell.
