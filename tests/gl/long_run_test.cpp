@@ -130,12 +130,13 @@ TEST(LongRun, RideMovesOnAndThePictureStaysThroughTheMillisecondWrap) {
 TEST(LongRun, TheMessageTheExitTheTrackAndTheFrameCountKeepTimeAcrossAnEpochMove) {
   gltest::startProgram();
   setExitFunction(recordExit);
-  const long long move = 2531 * 1024000LL;          // 29.3 days
-  for (long long ms : {move / 2, move - 119000}) {  // the toolkit's count moves on by < 2^31
+  const long long move = 2531 * 1024000LL;        // 29.3 days
+  for (long long ms : {move / 2, move - 3016}) {  // the toolkit's count moves on by < 2^31
     elapsedMs = toolkitCount(ms);
     frame();
   }
-  trackStartTime = elapsedTime;  // the track's 120 seconds start here
+  trackStartTime = elapsedTime - 116;  // the next track 4 s from now
+  nextSecondTime = elapsedTime + 1;    // the frame-rate count caught up with the clock
   long long messageGone = -1, trackChanged = -1;
 
   for (long long ms = move - 3000; ms <= move + 3000; ms += 16) {

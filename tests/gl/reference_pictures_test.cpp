@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ const Scene scenes[] = {
     // The flare and the smoke in letterbox 3, drawn as lines, untextured, by the manual camera.
     {"letterbox", "1", 18000, "lllwtv", 20000},
 };
+
+// Names the scene in the test's listing.
+void PrintTo(const Scene& scene, std::ostream* out) {
+  *out << scene.name;
+}
 
 std::string referencePath(const std::string& name) {
   return std::string(GYROTRAK_REFERENCE_DIR "/") + name;
