@@ -1,11 +1,31 @@
 #include <GL/glut.h>
 
 #include <cstdio>
+#include <cstdlib>
 
+#include "app/command_line.h"
 #include "app/program_exit.h"
 #include "app/startup.h"
+#include "window/window.h"
 
 int main(int argc, char** argv) {
+  const CommandLine line = readCommandLine(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
+  if (line.action == CommandLine::help) {
+    std::fputs(usageText, stdout);
+    exitProgram(0);
+  }
+  if (line.action == CommandLine::version) {
+    std::printf("gyrotrak %s\n", GYROTRAK_VERSION);
+    exitProgram(0);
+  }
+  char error[128] = "";
+  if (line.action == CommandLine::fail) std::snprintf(error, sizeof error, "%s", line.error);
+  // A window to draw in that cannot be had ends the program before it opens one of its own.
+  if (error[0] != '\0' || !findHostWindow(line.host, line.windowId, line.displayName, error)) {
+    std::fprintf(stderr, "%s\n", error);
+    exitProgram(1);
+  }
+
   openWindow(&argc, argv);
   if (!initialise()) {
     std::printf("App cannot initialize.\n");

@@ -4,10 +4,9 @@
 
 #include "app/frame_clock.h"
 #include "app/parameters.h"
-#include "app/persistent_picture.h"
 #include "app/program_exit.h"
-#include "app/window_pixels.h"
 #include "textures/scene_resources.h"
+#include "window/window.h"
 
 float overlayOpacity(float alpha) {
   // Written so that a NaN also comes out as 0: nothing is drawn over the picture.

@@ -8,12 +8,11 @@
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
-#include "app/persistent_picture.h"
 #include "app/program_exit.h"
 #include "app/random.h"
 #include "app/scene_clock.h"
 #include "app/startup_seed.h"
-#include "app/window_loss.h"
+#include "app/termination_signals.h"
 #include "controls/keyboard.h"
 #include "controls/menu.h"
 #include "controls/pointer.h"
@@ -23,6 +22,7 @@
 #include "textures/data_files.h"
 #include "textures/scene_resources.h"
 #include "textures/texture_table.h"
+#include "window/window.h"
 
 int windowWidth = 0;
 int windowHeight = 0;
@@ -51,6 +51,18 @@ void setFogState() {
   glHint(GL_FOG_HINT, GL_NICEST);
 }
 
+// Unseen, nothing is drawn and the program waits for the window to show again; a hidden
+// window's back buffer holds no picture, so the first frame after starts from black.
+void pictureSeen(bool seen) {
+  if (seen) {
+    pictureLost = 1;
+    glutIdleFunc(idle);
+    glutPostRedisplay();
+  } else {
+    glutIdleFunc(nullptr);
+  }
+}
+
 }  // namespace
 
 void openWindow(int* argc, char** argv) {
@@ -60,20 +72,29 @@ void openWindow(int* argc, char** argv) {
   // returns to this size before it takes any other request, so it is the one "f" asks for.
   glutInitWindowSize(512, 512);
   glutCreateWindow("Gyrotrak");
-  glutFullScreen();
+  if (windowIsHosted()) {
+    enterHostWindow();
+  } else {
+    glutFullScreen();
+  }
   watchForWindowLoss();
+  followVisibility(pictureSeen);
+  startPacing();
+  endOnTerminationSignals();
 
-  glutKeyboardFunc(keyboardCallback);
-  glutSpecialFunc(specialKeyCallback);
-  glutSpecialUpFunc(specialKeyUpCallback);
-  glutMouseFunc(mouseButtonCallback);
-  glutPassiveMotionFunc(pointerMotionCallback);
-  glutMotionFunc(pointerMotionCallback);
+  // Input belongs to a host: it ends the program when the user moves.
+  if (!windowIsHosted()) {
+    glutKeyboardFunc(keyboardCallback);
+    glutSpecialFunc(specialKeyCallback);
+    glutSpecialUpFunc(specialKeyUpCallback);
+    glutMouseFunc(mouseButtonCallback);
+    glutPassiveMotionFunc(pointerMotionCallback);
+    glutMotionFunc(pointerMotionCallback);
+    createMenu();
+  }
   glutReshapeFunc(reshape);
   glutDisplayFunc(display);
   glutIdleFunc(idle);
-
-  createMenu();
 }
 
 bool initialise() {
@@ -92,15 +113,18 @@ bool initialise() {
   textOverlay.fontTexture = textureTable[0];
   setUpSceneResources();
 
-  // Replaces the "New Track" line the reset set: the first thing the user reads is this.
-  textOverlay.postMessage("Press ? key for Help Screen");
-
-  glutWarpPointer(450, 350);
-  glutSetCursor(GLUT_CURSOR_NONE);
+  // Replaces the "New Track" line the reset set: the first thing the user reads is this. In a
+  // host's window no key reaches the program, and the pointer is the host's.
+  if (!windowIsHosted()) {
+    textOverlay.postMessage("Press ? key for Help Screen");
+    glutWarpPointer(450, 350);
+    glutSetCursor(GLUT_CURSOR_NONE);
+  }
   return true;
 }
 
 void idle() {
+  waitForFrameSlot();
   glutPostRedisplay();
 }
 

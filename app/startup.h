@@ -4,7 +4,8 @@
 extern int windowWidth;
 extern int windowHeight;
 
-// Toolkit initialisation, the full-screen "Gyrotrak" window, its callbacks and the pop-up menu.
+// Toolkit initialisation, the full-screen "Gyrotrak" window (or the host's window that
+// findHostWindow found), its callbacks and the pop-up menu, and the frames' pace.
 void openWindow(int* argc, char** argv);
 
 // Clock, scene clock, first reset, fixed GL state, textures and scene resources, the first

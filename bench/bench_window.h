@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/startup.h"
 
@@ -16,6 +17,7 @@ namespace benchwindow {
 inline void displayNothing() {}
 
 inline void startProgramFullScreen(int* argc, char** argv) {
+  setenv("GYROTRAK_FPS", "0", 1);  // as fast as the machine draws: no pace
   openWindow(argc, argv);
   glutDisplayFunc(displayNothing);
   glutIdleFunc(nullptr);

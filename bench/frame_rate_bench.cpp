@@ -23,12 +23,12 @@
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
-#include "app/persistent_picture.h"
 #include "app/screen_overlay.h"
 #include "app/startup.h"
-#include "app/window_pixels.h"
 #include "bench/bench_window.h"
 #include "effects/particle_effects.h"
+#include "window/persistent_picture.h"
+#include "window/window.h"
 
 namespace {
 

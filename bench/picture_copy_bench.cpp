@@ -14,10 +14,10 @@
 
 #include "app/frame.h"
 #include "app/frame_clock.h"
-#include "app/persistent_picture.h"
-#include "app/picture_textures.h"
 #include "app/startup.h"
 #include "bench/bench_window.h"
+#include "window/persistent_picture.h"
+#include "window/picture_textures.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary staging folder (DESTDIR and a prefix), checks the
-# installed tree, the desktop entry and the manual page, then starts the installed program from
-# an unrelated directory and reads its picture back: the globe must be textured and the message
-# line drawn, both from the installed images.
+# installed tree, the desktop entries, the screen-saver description, the manual page, --help and
+# --version, then starts the installed program from an unrelated directory and reads its picture
+# back: the globe must be textured and the message line drawn, both from the installed images.
 #
 #   tests/install_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
@@ -16,11 +16,13 @@ DESTDIR="$work/stage" cmake --install "$build" --prefix /usr/local >/dev/null
 prefix=$work/stage/usr/local
 expected='bin/gyrotrak
 share/applications/gyrotrak.desktop
+share/applications/screensavers/gyrotrak.desktop
 share/doc/gyrotrak/LICENSE
 share/gyrotrak/earthCloudsBW_256.bmp
 share/gyrotrak/font.bmp
 share/icons/hicolor/128x128/apps/gyrotrak.png
-share/man/man6/gyrotrak.6'
+share/man/man6/gyrotrak.6
+share/xscreensaver/config/gyrotrak.xml'
 installed=$(cd "$work/stage" && find . -type f | sed 's|^\./usr/local/||' | sort)
 [ "$installed" = "$expected" ] || fail "installed files:"$'\n'"$installed"
 [ -x "$prefix/bin/gyrotrak" ] || fail "bin/gyrotrak is not executable"
@@ -31,6 +33,12 @@ done
   fail "the icon is not 128 x 128"
 
 desktop-file-validate "$prefix/share/applications/gyrotrak.desktop" || fail "desktop entry"
+desktop-file-validate "$prefix/share/applications/screensavers/gyrotrak.desktop" >/dev/null ||
+  fail "screen-saver desktop entry"
+xmllint --noout "$prefix/share/xscreensaver/config/gyrotrak.xml" || fail "screen-saver description"
+# --help and --version answer at once, without a display.
+DISPLAY= "$prefix/bin/gyrotrak" --version | grep -qx 'gyrotrak [0-9.]*' || fail "--version"
+DISPLAY= "$prefix/bin/gyrotrak" --help | grep -q -- '-window-id' || fail "--help"
 manual=$prefix/share/man/man6/gyrotrak.6
 lint=$(groff -ww -man -z "$manual" 2>&1; mandoc -T lint "$manual" 2>&1) || true
 [ -z "$lint" ] || fail "manual page lint:"$'\n'"$lint"

@@ -3,6 +3,7 @@
 # beside it treat it:
 # - closing its window (asking it to close as a close button does, destroying it, or killing its
 #   connection) ends it with status 0 and nothing on the console;
+# - unmapped, as minimising does, it uses no processor time until it is mapped again;
 # - either image missing, empty, truncated, a directory, unreadable, random bytes or a PNG under
 #   the BMP's name: it still starts, draws and ends silently, and a bad file in the working
 #   directory (which is read before any other folder) leaves its picture untextured.
@@ -91,6 +92,20 @@ close_with windowclose "destroyed window"
 start "$work/good"
 sleep 2
 close_with windowkill "killed connection"
+
+# Unmapped, as minimising does, it rests; mapped again, it draws on.
+ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+start "$work/good"
+sleep 2
+xdotool windowunmap --sync "$window"
+sleep 0.5
+before=$(ticks) && sleep 1 && resting=$(( $(ticks) - before ))
+[ "$resting" -le 2 ] || fail "$resting ticks a second while unmapped"
+xdotool windowmap --sync "$window"
+sleep 0.5
+before=$(ticks) && sleep 1 && drawing=$(( $(ticks) - before ))
+[ "$drawing" -gt 2 ] || fail "only $drawing ticks a second once mapped again"
+close_with windowclose "after resting"
 
 picture "$work/good" "both images fine"
 good_globe=$(globe)

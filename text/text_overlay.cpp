@@ -2,9 +2,9 @@
 
 #include <GL/glut.h>
 
-#include "app/window_pixels.h"
 #include "text/glyph_layout.h"
 #include "text/message_line.h"
+#include "window/window.h"
 
 TextOverlay::TextOverlay() {
   setDefaults();

@@ -27,13 +27,13 @@ ensure_packages() {
 }
 
 # What building the program needs, and what running it needs besides.
-BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libx11-dev"
+BUILD_PACKAGES="cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libx11-dev libxrandr-dev"
 RUNTIME_PACKAGES="libgl1-mesa-dri"
 # The image decoder's fuzzer: clang with libFuzzer and the sanitizers' run-time libraries.
 FUZZ_PACKAGES="clang libclang-rt-dev"
 # The install test also reads the installed picture back and checks the desktop entry and manual.
 # The window-system test closes the window with xdotool. The reference pictures are PNG files.
-TEST_PACKAGES="libgtest-dev libpng-dev libx11-dev xvfb tesseract-ocr imagemagick desktop-file-utils groff-base
+TEST_PACKAGES="libgtest-dev libpng-dev libx11-dev libxml2-utils xvfb tesseract-ocr imagemagick desktop-file-utils groff-base
   mandoc xdotool $FUZZ_PACKAGES"
 # Google Benchmark, and the virtual X server the frame-rate runs use.
 BENCH_PACKAGES="libbenchmark-dev xvfb"

@@ -17,7 +17,7 @@ mkdir -p docs
 # picture NAME SEED MILLISECONDS: the ride with that first track, that far in, at 60 frames a
 # second (a step of 17 ms).
 picture() {
-  (cd data && GYROTRAK_SEED=$2 GYROTRAK_CLOCK=17,$3 ../tools/still_picture.sh "../docs/$1.png" "$program")
+  (cd data && GYROTRAK_FPS=0 GYROTRAK_SEED=$2 GYROTRAK_CLOCK=17,$3 ../tools/still_picture.sh "../docs/$1.png" "$program")
   echo "docs/$1.png"
 }
 picture ride 8 25000

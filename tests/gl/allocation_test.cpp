@@ -5,7 +5,6 @@
 
 #include "app/frame.h"
 #include "app/frame_clock.h"
-#include "app/persistent_picture.h"
 #include "app/program_exit.h"
 #include "app/startup.h"
 #include "controls/keyboard.h"
@@ -15,6 +14,7 @@
 #include "ride/ride_step.h"
 #include "tests/gl/allocation_count.h"
 #include "tests/gl/gl_context.h"
+#include "window/persistent_picture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "app/startup.h"
-#include "app/window_pixels.h"
+#include "window/window.h"
 
 // Last: Xlib's macros (None, Bool, Status) would clash with names in the headers above.
 #include <GL/glx.h>

@@ -1,4 +1,4 @@
-#include "app/persistent_picture.h"
+#include "window/persistent_picture.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
-#include "app/picture_textures.h"
 #include "app/scene_clock.h"
 #include "app/startup.h"
 #include "effects/particle_effects.h"
@@ -18,6 +17,7 @@
 #include "ride/track.h"
 #include "tests/gl/gl_context.h"
 #include "text/text_overlay.h"
+#include "window/picture_textures.h"
 
 // What is drawn stays drawn, pixel for pixel, however the picture is kept. The same frames are
 // rendered with Mesa's copying swap alone (under Xvfb it keeps the back buffer) and through

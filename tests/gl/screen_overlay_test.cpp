@@ -8,10 +8,10 @@
 #include "app/frame.h"
 #include "app/frame_clock.h"
 #include "app/parameters.h"
-#include "app/persistent_picture.h"
 #include "app/program_exit.h"
 #include "app/startup.h"
 #include "tests/gl/gl_context.h"
+#include "window/persistent_picture.h"
 
 // The black overlay and its three uses, read back from the real back buffer.
 

@@ -1,11 +1,11 @@
-#include "app/keeping_policy.h"
+#include "window/keeping_policy.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "app/swap_check.h"
+#include "window/swap_check.h"
 
 namespace {
 

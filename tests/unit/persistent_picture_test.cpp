@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/gl_capabilities.h"
-#include "app/picture_textures.h"
+#include "window/gl_capabilities.h"
+#include "window/picture_textures.h"
 
 namespace {
 

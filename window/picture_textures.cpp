@@ -1,6 +1,6 @@
-#include "app/picture_textures.h"
+#include "window/picture_textures.h"
 
-#include "app/gl_capabilities.h"
+#include "window/gl_capabilities.h"
 
 namespace {
 

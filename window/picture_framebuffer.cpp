@@ -1,9 +1,9 @@
-#include "app/picture_framebuffer.h"
+#include "window/picture_framebuffer.h"
 
 #include <GL/glext.h>
 #include <GL/glx.h>
 
-#include "app/gl_capabilities.h"
+#include "window/gl_capabilities.h"
 
 namespace {
 

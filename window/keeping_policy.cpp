@@ -1,4 +1,4 @@
-#include "app/keeping_policy.h"
+#include "window/keeping_policy.h"
 
 PictureKeeping safeWay(const KeepingMeans& means) {
   if (means.blit) return PictureKeeping::copyAround;

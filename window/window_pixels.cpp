@@ -1,6 +1,6 @@
-#include "app/window_pixels.h"
-
 #include <GL/gl.h>
+
+#include "window/window.h"
 
 void useWholeWindowPixels(int width, int height) {
   glViewport(0, 0, width, height);

@@ -5,20 +5,17 @@
 // driver's choice: a copying swap keeps the picture, a flipping one leaves an older picture,
 // and a resized window or some drivers leave undefined content.
 //
-// So the picture is kept the cheapest way this driver allows (see app/keeping_policy.h): not at
+// So the picture is kept the cheapest way this driver allows (see window/keeping_policy.h): not at
 // all where the swap keeps it, which the driver may promise (GLX_EXT_buffer_age answering 1, or
-// the copying swap method) or the swaps prove (app/swap_check.h); else by copying it aside with
+// the copying swap method) or the swaps prove (window/swap_check.h); else by copying it aside with
 // a blit before the swap and back after it; else in textures. Every swap is checked, so a swap
 // that stops keeping the picture is noticed at once. The picture is back in the back buffer
 // before anything else draws: input callbacks may draw a message at once.
 
-#include <GL/glut.h>
+#include "window/keeping_policy.h"
+#include "window/window.h"
 
-#include "app/keeping_policy.h"
-
-// Ends a frame: shows the finished picture with the given swap (the display callback passes the
-// toolkit's) and leaves it, kept, in the back buffer for the next frame.
-void showPicture(void (*swapBuffers)() = glutSwapBuffers);
+// showPicture and releasePicture are declared in window/window.h.
 
 // How the picture is kept now.
 PictureKeeping pictureKeeping();
@@ -40,6 +37,3 @@ KeepingRecord keepingRecord();
 // show (as far as the context allows), or, given PictureKeeping::undecided, let the driver and
 // the swaps decide again, starting afresh.
 void fixPictureKeeping(PictureKeeping way);
-
-// Deletes what keeps the picture; called on the way out. A later showPicture starts afresh.
-void releasePicture();

@@ -1,4 +1,4 @@
-#include "app/window_loss.h"
+#include "window/window_loss.h"
 
 #include <GL/glut.h>
 #include <GL/glx.h>

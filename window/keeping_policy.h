@@ -11,7 +11,7 @@
 // each frame (with or without GL_MESA_framebuffer_flip_y), so it is not a way of keeping the
 // same picture.
 
-#include "app/swap_check.h"
+#include "window/swap_check.h"
 
 enum class PictureKeeping {
   undecided,   // nothing shown yet

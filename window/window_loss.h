@@ -5,9 +5,11 @@
 // 0 and without a word, instead of the X library's printed error and status 1 (a lost
 // connection) or a program that keeps running, unseen, after its window has gone.
 
-// Watches the current window: installs the X error handlers and a check four times a second
-// (the window can go while the program draws nothing, once a fixed clock has run out).
-void watchForWindowLoss();
+#include "window/window.h"
+
+// watchForWindowLoss and windowLossNoticed are declared in window/window.h. Watching installs
+// the X error handlers and a check four times a second (the window can go while the program
+// draws nothing, once a fixed clock has run out).
 
 // Asks the server whether the watched window still exists (one round trip) and remembers a
 // loss. True when no window is watched.
@@ -20,6 +22,3 @@ bool windowStillOpen();
 // Without a watched window it holds nothing and says true.
 bool holdWindow();
 void releaseWindow();
-
-// Whether the window's loss has been noticed already; no round trip.
-bool windowLossNoticed();

@@ -1,4 +1,4 @@
-#include "app/gl_capabilities.h"
+#include "window/gl_capabilities.h"
 
 #include <cctype>
 #include <cstring>

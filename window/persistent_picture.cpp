@@ -1,14 +1,14 @@
-#include "app/persistent_picture.h"
+#include "window/persistent_picture.h"
 
 #include <cstdint>
 
 #include "app/parameters.h"
-#include "app/picture_framebuffer.h"
-#include "app/picture_textures.h"
 #include "app/startup.h"
-#include "app/swap_check.h"
-#include "app/swap_promise.h"
-#include "app/window_loss.h"
+#include "window/picture_framebuffer.h"
+#include "window/picture_textures.h"
+#include "window/swap_check.h"
+#include "window/swap_promise.h"
+#include "window/window_loss.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/swap_check.h"
+#include "window/swap_check.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "app/swap_promise.h"
+#include "window/swap_promise.h"
 
 #include <GL/glx.h>
 
-#include "app/gl_capabilities.h"
+#include "window/gl_capabilities.h"
 
 namespace {
 

@@ -1,0 +1,93 @@
+#include "window/frame_pacing.h"
+
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+FramePace pace{0, 0};  // written by startPacing and waitForFrameSlot
+
+double steadyMs() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return std::chrono::duration<double, std::milli>(now).count();
+}
+
+// The display's current refresh rate, 0 where XRandR cannot tell (Xvfb says 0).
+int refreshRate(Display* display) {
+  int event = 0, error = 0;
+  if (display == nullptr || !XRRQueryExtension(display, &event, &error)) return 0;
+  XRRScreenConfiguration* config = XRRGetScreenInfo(display, DefaultRootWindow(display));
+  if (config == nullptr) return 0;
+  const short rate = XRRConfigCurrentRate(config);
+  XRRFreeScreenConfigInfo(config);
+  return rate;
+}
+
+bool offers(Display* display, const char* name) {
+  const char* list = glXQueryExtensionsString(display, DefaultScreen(display));
+  if (list == nullptr) return false;
+  const size_t length = std::strlen(name);
+  for (const char* p = std::strstr(list, name); p != nullptr; p = std::strstr(p + 1, name))
+    if ((p == list || p[-1] == ' ') && (p[length] == ' ' || p[length] == '\0')) return true;
+  return false;
+}
+
+template <class Function>
+Function lookUp(const char* name) {
+  return reinterpret_cast<Function>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
+}
+
+// Swap interval 1 through whichever extension the driver offers. A software driver's swap may
+// still not wait: the pace does the rest.
+void tieSwapsToRefresh(Display* display, GLXDrawable drawable) {
+  using Ext = void (*)(Display*, GLXDrawable, int);
+  using Mesa = int (*)(unsigned int);
+  using Sgi = int (*)(int);
+  if (offers(display, "GLX_EXT_swap_control")) {
+    if (auto f = lookUp<Ext>("glXSwapIntervalEXT")) f(display, drawable, 1);
+  } else if (offers(display, "GLX_MESA_swap_control")) {
+    if (auto f = lookUp<Mesa>("glXSwapIntervalMESA")) f(1);
+  } else if (offers(display, "GLX_SGI_swap_control")) {
+    if (auto f = lookUp<Sgi>("glXSwapIntervalSGI")) f(1);
+  }
+}
+
+}  // namespace
+
+double framePeriodMs(const char* fps, int refreshHz) {
+  if (fps != nullptr && *fps >= '0' && *fps <= '9') {
+    char* end = nullptr;
+    errno = 0;
+    const long n = std::strtol(fps, &end, 10);
+    if (errno == 0 && *end == '\0' && n >= 0 && n <= 100000) return n == 0 ? 0 : 1000.0 / n;
+  }
+  return 1000.0 / (refreshHz > 0 ? refreshHz : 60);
+}
+
+double waitBeforeFrame(FramePace& p, double nowMs) {
+  if (p.periodMs <= 0) return 0;
+  double start = p.dueMs > nowMs ? p.dueMs : nowMs;
+  if (start - nowMs > p.periodMs) start = nowMs + p.periodMs;  // a clock that went back
+  p.dueMs = start + p.periodMs;
+  return start - nowMs;
+}
+
+void startPacing() {
+  Display* display = glXGetCurrentDisplay();
+  const char* fps = std::getenv("GYROTRAK_FPS");
+  pace.periodMs = framePeriodMs(fps, refreshRate(display));
+  pace.dueMs = 0;
+  if (pace.periodMs > 0 && display != nullptr) tieSwapsToRefresh(display, glXGetCurrentDrawable());
+}
+
+void waitForFrameSlot() {
+  const double wait = waitBeforeFrame(pace, steadyMs());
+  if (wait > 0) usleep(static_cast<useconds_t>(wait * 1000));
+}

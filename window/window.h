@@ -1,0 +1,60 @@
+#pragma once
+
+// The window layer: how a finished picture reaches the program's window, and noticing the window
+// taken away. The rest of the program calls only what is declared here; the other headers of
+// this folder are the layer's own (and its tests').
+
+#include <GL/glut.h>
+
+// Where the ride is drawn.
+enum class Host {
+  ownWindow,  // a full-screen window of its own
+  window,     // a window another program gives, such as a screen-saver host or its preview
+  root,       // the screen's root window
+};
+
+// Before the toolkit opens anything: finds the window to draw in (the given ID, or the root
+// window) on a connection of its own to displayName (null: $DISPLAY). False, with one line for
+// the user in error, when the display or the window cannot be had.
+bool findHostWindow(Host host, unsigned long windowId, const char* displayName, char (&error)[128]);
+
+// Whether findHostWindow found a window to draw in: the program then takes no input, warps no
+// pointer and shows no menu, since input belongs to the host.
+bool windowIsHosted();
+
+// Puts the toolkit's current window inside the host's window, filling it, and follows the
+// host's size four times a second. A host window that goes ends the program quietly.
+void enterHostWindow();
+
+// Calls seenChanged whenever the picture stops or starts being seen: the window minimised,
+// unmapped or reported fully covered, or a host's window unmapped, and back again.
+void followVisibility(void (*seenChanged)(bool seen));
+
+// Frame pacing. startPacing, once the window exists, ties swaps to the display's refresh where
+// the driver can and sets the pace: GYROTRAK_FPS frames a second, 0 for none, else the
+// display's refresh rate (60 where it is unknown). waitForFrameSlot, before each frame is
+// asked for, waits out what is left of the period since the last frame (never more than one
+// period) so the frames come no faster than the pace; a late frame is followed at once.
+void startPacing();
+void waitForFrameSlot();
+
+// Watches the current window: a close that destroys it, or a kill of the program's connection,
+// ends the program through exitProgram with status 0 and without a word (see window_loss.h).
+void watchForWindowLoss();
+
+// Whether the window's loss has been noticed already; no round trip.
+bool windowLossNoticed();
+
+// Ends a frame: shows the finished picture with the given swap (the display callback passes the
+// toolkit's) and leaves it, kept, in the back buffer for the next frame, however the driver's
+// swap treats the back buffer (see persistent_picture.h).
+void showPicture(void (*swapBuffers)() = glutSwapBuffers);
+
+// Deletes what keeps the picture; called on the way out. A later showPicture starts afresh.
+void releasePicture();
+
+// One unit is one pixel over the whole width x height window, letterbox bars included: the
+// viewport covers the window, the projection is orthographic with (0, 0) at the bottom-left and
+// the model-view is the identity, current. The projection is left like this: the next frame's
+// projection set-up replaces it.
+void useWholeWindowPixels(int width, int height);
