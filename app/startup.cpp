@@ -69,8 +69,14 @@ void openWindow(int* argc, char** argv) {
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   // The size before the full-screen request takes effect. Leaving full screen, the toolkit
-  // returns to this size before it takes any other request, so it is the one "f" asks for.
-  glutInitWindowSize(512, 512);
+  // returns to this size before it takes any other request, so it is the one "f" asks for. For
+  // a host's window, the smallest: the toolkit shows its window as a top-level one first, which
+  // a window manager may frame for a moment before it moves into the host's window.
+  if (windowIsHosted()) {
+    glutInitWindowSize(1, 1);
+  } else {
+    glutInitWindowSize(512, 512);
+  }
   glutCreateWindow("Gyrotrak");
   if (windowIsHosted()) {
     enterHostWindow();

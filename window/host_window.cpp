@@ -50,16 +50,35 @@ void updateSeen() {
   if (tellSeen != nullptr) tellSeen(seen);
 }
 
+// Whether our window is a mapped child of the host's window at its size.
+bool inHost() {
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned int count = 0;
+  if (!XQueryTree(toolkitDisplay, own, &root, &parent, &children, &count)) return false;
+  if (children != nullptr) XFree(children);
+  XWindowAttributes attributes;
+  return parent == host && XGetWindowAttributes(toolkitDisplay, own, &attributes) &&
+         attributes.map_state != IsUnmapped && attributes.width == hostWidth &&
+         attributes.height == hostHeight;
+}
+
+// Inside the host's window, filling it, mapped. The toolkit maps its window as a top-level one
+// when it creates it; a window manager that takes it over (framing it, then letting it go when
+// it is withdrawn) can leave it elsewhere, unmapped or at its first size, so this is checked
+// again at every follow-up, which also follows the host's size.
+void enterHost() {
+  XReparentWindow(toolkitDisplay, own, host, 0, 0);
+  XMoveResizeWindow(toolkitDisplay, own, 0, 0, hostWidth, hostHeight);
+  XMapRaised(toolkitDisplay, own);
+  XSync(toolkitDisplay, False);
+}
+
 void followHost(int) {
-  const int width = hostWidth, height = hostHeight;
   if (!readHost()) {
     exitProgram(0);
     return;
   }
-  if (width != hostWidth || height != hostHeight) {
-    XResizeWindow(toolkitDisplay, own, hostWidth, hostHeight);
-    XFlush(toolkitDisplay);
-  }
+  if (!inHost()) enterHost();
   updateSeen();
   glutTimerFunc(followIntervalMs, followHost, 0);
 }
@@ -102,16 +121,13 @@ void enterHostWindow() {
   toolkitDisplay = glXGetCurrentDisplay();
   own = glXGetCurrentDrawable();
   if (!windowIsHosted() || toolkitDisplay == nullptr || own == 0) return;
-  // Withdrawn, no window manager frames it; override-redirect, none takes it back when it is
-  // mapped again (on the root window, where a manager would).
+  // Withdrawn, a window manager lets it go; override-redirect, none takes it when it is mapped
+  // again (on the root window, where a manager would).
   XWithdrawWindow(toolkitDisplay, own, DefaultScreen(toolkitDisplay));
   XSetWindowAttributes attributes;
   attributes.override_redirect = True;
   XChangeWindowAttributes(toolkitDisplay, own, CWOverrideRedirect, &attributes);
-  XReparentWindow(toolkitDisplay, own, host, 0, 0);
-  XResizeWindow(toolkitDisplay, own, hostWidth, hostHeight);
-  XMapRaised(toolkitDisplay, own);
-  XSync(toolkitDisplay, False);
+  enterHost();
   glutTimerFunc(followIntervalMs, followHost, 0);
 }
 
