@@ -10,8 +10,9 @@
 namespace {
 
 struct Read {
-  CommandLine line;
-  std::string left;  // what stays for the toolkit, space-separated
+  CommandLine line;     // its displayName points into words gone by now: see display
+  std::string left;     // what stays for the toolkit, space-separated
+  std::string display;  // the -display the line names
 };
 
 Read read(std::vector<std::string> words, const char* screensaverWindow = nullptr) {
@@ -20,8 +21,9 @@ Read read(std::vector<std::string> words, const char* screensaverWindow = nullpt
   for (std::string& w : words) argv.push_back(w.data());
   argv.push_back(nullptr);
   int argc = static_cast<int>(words.size());
-  Read r{readCommandLine(argc, argv.data(), screensaverWindow), {}};
+  Read r{readCommandLine(argc, argv.data(), screensaverWindow), {}, {}};
   for (int i = 1; i < argc; ++i) r.left += std::string(argv[i]) + " ";
+  if (r.line.displayName != nullptr) r.display = r.line.displayName;
   return r;
 }
 
@@ -32,7 +34,7 @@ TEST(CommandLine, NamesTheWindowTheWayEachHostDoesAndLeavesTheToolkitsOptions) {
   EXPECT_EQ(r.line.action, CommandLine::run);
   EXPECT_EQ(r.line.host, Host::window);
   EXPECT_EQ(r.line.windowId, 0x1a00007u);
-  EXPECT_STREQ(r.line.displayName, ":3");
+  EXPECT_EQ(r.display, ":3");
   EXPECT_EQ(r.left, "-display :3 -geometry 10x10 ");
 
   EXPECT_EQ(read({"-window-id", "4194311"}, "0x600001").line.windowId, 4194311u);  // first
