@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/blend.h"
+#include "ride/angles.h"
 #include "ride/camera.h"
 
 namespace {
@@ -79,44 +80,43 @@ void tearDownState(const ParticleSystem& s) {
   if (s.texture >= 0) glDisable(GL_TEXTURE_2D);
 }
 
-// A quad around the translated origin, corners counter-clockwise from the bottom-left: r and u
-// are the half-width vectors along the sprite's s and t directions.
-void drawFacingSprite(const ParticleSystem& s, const Vector3& r, const Vector3& u) {
-  glBegin(GL_QUADS);
-  glTexCoord2f(s.texS0, s.texT0);
-  glVertex3f(-r.x - u.x, -r.y - u.y, -r.z - u.z);
-  glTexCoord2f(s.texS1, s.texT0);
-  glVertex3f(r.x - u.x, r.y - u.y, r.z - u.z);
-  glTexCoord2f(s.texS1, s.texT1);
-  glVertex3f(r.x + u.x, r.y + u.y, r.z + u.z);
-  glTexCoord2f(s.texS0, s.texT1);
-  glVertex3f(-r.x + u.x, -r.y + u.y, -r.z + u.z);
-  glEnd();
+// One system's sprites or points, drawn with one call: every particle's corners, texture
+// corners and colour are put here first. Static, so that a frame allocates nothing.
+struct BatchVertex {
+  GLfloat x, y, z;
+  GLfloat s, t;
+  GLfloat r, g, b, a;
+};
+BatchVertex batch[ParticleSystem::poolSize * 4];
+int batched = 0;
+
+void addVertex(const Vector3& v, float s, float t, const Rgba& c) {
+  batch[batched++] = {v.x, v.y, v.z, s, t, c.r, c.g, c.b, c.a};
 }
 
-// Undoing the camera's heading and pitch turns the quad's plane towards the eye; the
-// particle's own angles then tilt it and its roll spins it in that plane.
-void drawTurnedSprite(const ParticleSystem& s, const Particle& p, const Camera& camera, float h) {
-  glRotatef(-camera.heading - p.heading, 0, 1, 0);
-  glRotatef(-camera.pitch - p.pitch, 1, 0, 0);
-  glRotatef(-camera.roll - p.roll, 0, 0, 1);
-  glBegin(GL_QUADS);
-  glTexCoord2f(s.texS0, s.texT0);
-  glVertex2f(-h, -h);
-  glTexCoord2f(s.texS1, s.texT0);
-  glVertex2f(h, -h);
-  glTexCoord2f(s.texS1, s.texT1);
-  glVertex2f(h, h);
-  glTexCoord2f(s.texS0, s.texT1);
-  glVertex2f(-h, h);
-  glEnd();
+void addSprite(const ParticleSystem& s, const SpriteCorners& q, const Rgba& c) {
+  addVertex(q.corners[0], s.texS0, s.texT0, c);
+  addVertex(q.corners[1], s.texS1, s.texT0, c);
+  addVertex(q.corners[2], s.texS1, s.texT1, c);
+  addVertex(q.corners[3], s.texS0, s.texT1, c);
 }
 
-void drawPoint(float sizeScale, const Particle& p) {
-  glPointSize(static_cast<GLfloat>(particlePointSize(sizeScale, p.size)));
-  glBegin(GL_POINTS);
-  glVertex3f(0, 0, 0);
-  glEnd();
+// Draws what is batched and empties the batch; the client arrays are switched off again.
+void drawBatch(GLenum mode, bool textured) {
+  if (batched == 0) return;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_COLOR_ARRAY);
+  glVertexPointer(3, GL_FLOAT, sizeof(BatchVertex), &batch[0].x);
+  glColorPointer(4, GL_FLOAT, sizeof(BatchVertex), &batch[0].r);
+  if (textured) {
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(BatchVertex), &batch[0].s);
+  }
+  glDrawArrays(mode, 0, batched);
+  if (textured) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisableClientState(GL_COLOR_ARRAY);
+  glDisableClientState(GL_VERTEX_ARRAY);
+  batched = 0;
 }
 
 enum class SpriteMode { points, facing, turned };
@@ -140,34 +140,40 @@ Vector3 times(const Vector3& v, float k) {
 }
 
 // Main speed and object size have no upper bound, so a colour, a place or a size can leave the
-// float range; nothing that is not a finite number reaches OpenGL: such a particle is skipped.
-void drawParticle(const DrawCall& d, const Particle& p) {
+// float range; nothing that is not a finite number reaches OpenGL: such a particle is left out.
+// Points of the given size only (sizes go in separate calls); returns the colour batched.
+bool batchParticle(const DrawCall& d, const Particle& p, int pointSize, Rgba& colour) {
   const ParticleSystem& s = d.system;
   const Rgba c = particleColor(s, p, d.brightness, d.time);
   const Vector3 at = {p.position.x + s.drawOffset.x, p.position.y + s.drawOffset.y,
                       p.position.z + s.drawOffset.z};
-  const Vector3 r = times(d.right, p.size);
-  const Vector3 u = times(d.up, p.size);
-  const float h = d.sizeScale * p.size;
-  if (!isFinite(c) || !isFinite(at)) return;
-  if (d.mode == SpriteMode::facing && !(isFinite(r) && isFinite(u))) return;
-  if (d.mode == SpriteMode::turned && !std::isfinite(h)) return;
-
-  glColor4f(c.r, c.g, c.b, c.a);
-  glPushMatrix();
-  glTranslatef(at.x, at.y, at.z);
+  if (!isFinite(c) || !isFinite(at)) return false;
   switch (d.mode) {
     case SpriteMode::points:
-      drawPoint(d.sizeScale, p);
+      if (particlePointSize(d.sizeScale, p.size) != pointSize) return false;
+      addVertex(at, 0, 0, c);
       break;
-    case SpriteMode::facing:
-      drawFacingSprite(s, r, u);
+    case SpriteMode::facing: {
+      const Vector3 r = times(d.right, p.size);
+      const Vector3 u = times(d.up, p.size);
+      if (!(isFinite(r) && isFinite(u))) return false;
+      addSprite(s, facingCorners(at, r, u), c);
       break;
-    case SpriteMode::turned:
-      drawTurnedSprite(s, p, d.camera, h);
+    }
+    case SpriteMode::turned: {
+      const float h = d.sizeScale * p.size;
+      if (!std::isfinite(h)) return false;
+      // Undoing the camera's heading and pitch turns the square's plane towards the eye; the
+      // particle's own angles then tilt it and its roll spins it in that plane.
+      addSprite(s,
+                turnedCorners(at, h, -d.camera.heading - p.heading, -d.camera.pitch - p.pitch,
+                              -d.camera.roll - p.roll),
+                c);
       break;
+    }
   }
-  glPopMatrix();
+  colour = c;
+  return true;
 }
 
 }  // namespace
@@ -200,6 +206,30 @@ int particlePointSize(float sizeScale, float size) {
   return static_cast<int>(s);
 }
 
+SpriteCorners facingCorners(const Vector3& at, const Vector3& r, const Vector3& u) {
+  return {{{at.x - r.x - u.x, at.y - r.y - u.y, at.z - r.z - u.z},
+           {at.x + r.x - u.x, at.y + r.y - u.y, at.z + r.z - u.z},
+           {at.x + r.x + u.x, at.y + r.y + u.y, at.z + r.z + u.z},
+           {at.x - r.x + u.x, at.y - r.y + u.y, at.z - r.z + u.z}}};
+}
+
+SpriteCorners turnedCorners(const Vector3& at, float half, float heading, float pitch, float roll) {
+  const double a = heading * radiansPerDegree, b = pitch * radiansPerDegree,
+               c = roll * radiansPerDegree;
+  const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b),
+               cc = std::cos(c), sc = std::sin(c);
+  const float signs[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+  SpriteCorners q;
+  for (int i = 0; i < 4; ++i) {
+    const double x = signs[i][0] * half, y = signs[i][1] * half;
+    const double rx = x * cc - y * sc, ry = x * sc + y * cc;  // roll about z
+    const double py = ry * cb, pz = ry * sb;                  // pitch about x
+    q.corners[i] = {static_cast<float>(at.x + rx * ca + pz * sa), static_cast<float>(at.y + py),
+                    static_cast<float>(at.z - rx * sa + pz * ca)};  // heading about y
+  }
+  return q;
+}
+
 void ParticleSystem::draw(float sizeScale, float brightness, const Camera& camera, float time) {
   setUpState(*this);
   DrawCall call{*this, camera, sizeScale, brightness, time, modeOf(*this), {}, {}};
@@ -210,8 +240,19 @@ void ParticleSystem::draw(float sizeScale, float brightness, const Camera& camer
     call.right = {m[0] * sizeScale, m[4] * sizeScale, m[8] * sizeScale};
     call.up = {m[1] * sizeScale, m[5] * sizeScale, m[9] * sizeScale};
   }
-  for (const Particle& p : particles) {
-    if (p.alive) drawParticle(call, p);
+  // Points go in one call per size, 1 to 4 pixels; sprites all in one. A colour array leaves
+  // the current colour undefined, so the last particle's colour is made current again, as
+  // drawing the particles one by one left it.
+  Rgba last{};
+  bool any = false;
+  const int sizes = call.mode == SpriteMode::points ? 4 : 1;
+  for (int size = 1; size <= sizes; ++size) {
+    for (const Particle& p : particles)
+      if (p.alive) any = batchParticle(call, p, size, last) || any;
+    if (call.mode == SpriteMode::points && batched > 0) glPointSize(static_cast<GLfloat>(size));
+    drawBatch(call.mode == SpriteMode::points ? GL_POINTS : GL_QUADS,
+              call.mode != SpriteMode::points);
   }
+  if (any) glColor4f(last.r, last.g, last.b, last.a);
   tearDownState(*this);
 }
