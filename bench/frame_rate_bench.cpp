@@ -26,6 +26,7 @@
 #include "app/screen_overlay.h"
 #include "app/startup.h"
 #include "bench/bench_window.h"
+#include "bench/spread.h"
 #include "effects/particle_effects.h"
 #include "window/persistent_picture.h"
 #include "window/window.h"
@@ -123,12 +124,14 @@ double median(std::vector<double> values) {
 }
 
 struct Comparison {
-  double full, floor, fullCpu, floorCpu, ratio;
+  double full, floor, fullCpu, floorCpu;
+  bench::Spread ratio;     // full frames a second over the floor's, round by round
+  bench::Spread cpuRatio;  // the floor's CPU time a frame over the full frame's
 };
 
 // Alternates the two kinds of frame, the order swapping every round.
 Comparison compare(double seconds, int rounds) {
-  std::vector<double> full, floor, fullCpu, floorCpu, ratios;
+  std::vector<double> full, floor, fullCpu, floorCpu, ratios, cpuRatios;
   for (int round = 0; round < rounds; ++round) {
     Rate a, b;
     if (round % 2 == 0) {
@@ -143,15 +146,20 @@ Comparison compare(double seconds, int rounds) {
     fullCpu.push_back(a.cpuMsPerFrame);
     floorCpu.push_back(b.cpuMsPerFrame);
     ratios.push_back(a.framesPerSecond / b.framesPerSecond);
+    cpuRatios.push_back(b.cpuMsPerFrame / a.cpuMsPerFrame);
   }
-  return {median(full), median(floor), median(fullCpu), median(floorCpu), median(ratios)};
+  return {median(full),     median(floor),           median(fullCpu),
+          median(floorCpu), bench::spreadOf(ratios), bench::spreadOf(cpuRatios)};
 }
 
-void report(const char* what, const Comparison& c) {
-  std::printf(
-      "%-34s %7.1f frames/s %6.2f ms CPU/frame | floor %7.1f frames/s %6.2f ms CPU/frame"
-      " | ratio %.2f\n",
-      what, c.full, c.fullCpu, c.floor, c.floorCpu, c.ratio);
+void report(const char* what, const Comparison& c, int rounds) {
+  std::printf("%-34s %7.1f frames/s %6.2f ms CPU/frame | floor %7.1f frames/s %6.2f ms CPU/frame\n",
+              what, c.full, c.fullCpu, c.floor, c.floorCpu);
+  std::printf("%-34s ratio ", "");
+  bench::printSpread(c.ratio);
+  std::printf(", CPU ratio ");
+  bench::printSpread(c.cpuRatio);
+  std::printf(" (medians and quartiles of %d rounds)\n", rounds);
 }
 
 const char* wayName(PictureKeeping way) {
@@ -214,7 +222,7 @@ void reportWhereTheTimeGoes(double seconds, int rounds) {
 
 int main(int argc, char** argv) {
   const double seconds = argc > 1 ? std::atof(argv[1]) : 1.0;
-  const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
+  const int rounds = argc > 2 ? std::atoi(argv[2]) : 9;
   const PictureKeeping forced = argc > 3 ? forcedWay(argv[3]) : PictureKeeping::undecided;
   int toolkitArgc = 1;
   benchwindow::startProgramFullScreen(&toolkitArgc, argv);
@@ -233,7 +241,7 @@ int main(int argc, char** argv) {
   const Comparison usual = compare(seconds, rounds);
   std::printf("window %d x %d, picture %s (%d swaps checked in the warm-up, %d lost)\n",
               windowWidth, windowHeight, wayName(way), checks.swapsChecked, checks.swapsLost);
-  report("full frame, settings after reset", usual);
+  report("full frame, settings after reset", usual, rounds);
 
   // The heaviest settings a user is likely to run with.
   params.tesselation = 40;
@@ -241,7 +249,7 @@ int main(int argc, char** argv) {
   params.fogOn = 1;
   params.letterbox = 0;
   runFor(0.3, fullFrame);
-  report("full frame, tesselation 40, light", compare(seconds, rounds));
+  report("full frame, tesselation 40, light", compare(seconds, rounds), rounds);
 
   params.tesselation = 10;
   params.spotlightsOn = 0;
@@ -249,6 +257,6 @@ int main(int argc, char** argv) {
 
   const KeepingRecord after = keepingRecord();
   std::printf("swaps checked in all %d, lost %d\n", after.swapsChecked, after.swapsLost);
-  std::printf("frame-vs-floor %dx%d: %.2f\n", windowWidth, windowHeight, usual.ratio);
+  std::printf("frame-vs-floor %dx%d: %.2f\n", windowWidth, windowHeight, usual.ratio.median);
   return 0;
 }

@@ -13,6 +13,8 @@
 #include <ctime>
 #include <vector>
 
+#include "bench/spread.h"
+
 namespace {
 
 struct Launch {
@@ -103,12 +105,25 @@ int main(int argc, char** argv) {
         " after 3 s (%.0f frames/s)\n",
         names[k], summary[k].firstFrameMs, summary[k].firstFrameCpuMs, summary[k].firstPeakMb,
         summary[k].endPeakMb, summary[k].framesPerSecond);
-  std::printf(
-      "first frame: %.2f x the minimal program's (CPU time %.2f x); peak memory: %.2f x at"
-      " the first frame, %.2f x after 3 s (medians of %d launches each)\n",
-      summary[0].firstFrameMs / summary[1].firstFrameMs,
-      summary[0].firstFrameCpuMs / summary[1].firstFrameCpuMs,
-      summary[0].firstPeakMb / summary[1].firstPeakMb, summary[0].endPeakMb / summary[1].endPeakMb,
-      runs);
+  // Each launch beside the minimal program's launch next to it, so that what else the machine
+  // was doing then falls on both.
+  const auto ratios = [](const std::vector<double>* of) {
+    std::vector<double> r;
+    for (size_t i = 0; i < of[0].size(); ++i) r.push_back(of[0][i] / of[1][i]);
+    return bench::spreadOf(r);
+  };
+  const struct {
+    const char* name;
+    const std::vector<double>* values;
+  } compared[] = {{"first frame", first},
+                  {"its CPU time", firstCpu},
+                  {"peak memory at the first frame", firstPeak},
+                  {"peak memory after 3 s", endPeak}};
+  std::printf("against the minimal program, medians and quartiles of %d launches each:\n", runs);
+  for (const auto& c : compared) {
+    std::printf("  %-32s ", c.name);
+    bench::printSpread(ratios(c.values));
+    std::printf(" x\n");
+  }
   return 0;
 }
