@@ -34,15 +34,16 @@ void Track::draw(float scale, float blue) {
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, texture);
 
+  // All the patches in one draw: the renderer sets each glBegin up as a draw of its own.
+  glBegin(GL_QUADS);
   for (int i = 0; i < pointCount; i += 2) {
     const RibbonQuad quad = ribbonQuad(*this, i, scale);
-    glBegin(GL_QUADS);
     for (const RibbonVertex& v : quad.vertices) {
       glTexCoord2f(v.s, v.t);
       glVertex3f(v.x, v.y, v.z);
     }
-    glEnd();
   }
+  glEnd();
 
   glDisable(GL_ALPHA_TEST);
   glAlphaFunc(GL_GREATER, 0);
