@@ -144,13 +144,14 @@ Vector3 times(const Vector3& v, float k) {
 // Points of the given size only (sizes go in separate calls); returns the colour batched.
 bool batchParticle(const DrawCall& d, const Particle& p, int pointSize, Rgba& colour) {
   const ParticleSystem& s = d.system;
+  if (d.mode == SpriteMode::points && particlePointSize(d.sizeScale, p.size) != pointSize)
+    return false;
   const Rgba c = particleColor(s, p, d.brightness, d.time);
   const Vector3 at = {p.position.x + s.drawOffset.x, p.position.y + s.drawOffset.y,
                       p.position.z + s.drawOffset.z};
   if (!isFinite(c) || !isFinite(at)) return false;
   switch (d.mode) {
     case SpriteMode::points:
-      if (particlePointSize(d.sizeScale, p.size) != pointSize) return false;
       addVertex(at, 0, 0, c);
       break;
     case SpriteMode::facing: {

@@ -8,7 +8,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
+
+#include "window/gl_capabilities.h"
 
 namespace {
 
@@ -31,12 +32,7 @@ int refreshRate(Display* display) {
 }
 
 bool offers(Display* display, const char* name) {
-  const char* list = glXQueryExtensionsString(display, DefaultScreen(display));
-  if (list == nullptr) return false;
-  const size_t length = std::strlen(name);
-  for (const char* p = std::strstr(list, name); p != nullptr; p = std::strstr(p + 1, name))
-    if ((p == list || p[-1] == ' ') && (p[length] == ' ' || p[length] == '\0')) return true;
-  return false;
+  return hasGlExtension(glXQueryExtensionsString(display, DefaultScreen(display)), name);
 }
 
 template <class Function>
