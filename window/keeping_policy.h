@@ -42,10 +42,15 @@ struct KeepingPolicy {
 // textures where there are no blits.
 PictureKeeping safeWay(const KeepingMeans& means);
 
-// The way to start with, at start-up and at every new window size: a promised swap is trusted
-// at once (and checked like any other); otherwise the picture is kept safely while the swap
-// proves itself.
+// The way to start with at every new window size: a promised swap is trusted at once (and
+// checked like any other); otherwise the picture is kept safely while the swap proves itself.
 PictureKeeping startingWay(const KeepingMeans& means);
+
+// The way to start the program with: the swap, trusted and checked. The program fades in from
+// black, so the first pictures are black or nearly so, and losing one to a spoiling swap costs
+// nothing that shows; keeping them safely would cost a copy of the whole window, and the
+// renderer's set-up of the copying, before the first picture could show.
+constexpr PictureKeeping firstWay = PictureKeeping::swap;
 
 // Follows one swap's verdict. A trusted swap that loses the picture is trusted again only after
 // twice as many passes as before (up to maxNeededPasses).

@@ -118,7 +118,7 @@ void settleSize() {
   if (!undecided && windowWidth == kept.width && windowHeight == kept.height) return;
   startAtSize(windowWidth, windowHeight);
   if (undecided)
-    kept.policy.way = startingWay(kept.means);
+    kept.policy.way = firstWay;
   else if (!kept.fixed)
     followResize(kept.policy, kept.means);
   makeWhatTheWayNeeds();

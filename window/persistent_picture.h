@@ -7,9 +7,10 @@
 //
 // So the picture is kept the cheapest way this driver allows (see window/keeping_policy.h): not at
 // all where the swap keeps it, which the driver may promise (GLX_EXT_buffer_age answering 1, or
-// the copying swap method) or the swaps prove (window/swap_check.h); else by copying it aside with
-// a blit before the swap and back after it; else in textures. Every swap is checked, so a swap
-// that stops keeping the picture is noticed at once. The picture is back in the back buffer
+// the copying swap method) or the swaps prove (window/swap_check.h), and at start-up, where the
+// fade-in hides a lost picture; else by copying it aside with a blit before the swap and back
+// after it; else in textures. Every swap is checked, so a swap that stops keeping the picture is
+// noticed at once. The picture is back in the back buffer
 // before anything else draws: input callbacks may draw a message at once.
 
 #include "window/keeping_policy.h"
@@ -35,5 +36,5 @@ KeepingRecord keepingRecord();
 
 // For the tests and the benchmark: keep the picture this way from now on, whatever the swaps
 // show (as far as the context allows), or, given PictureKeeping::undecided, let the driver and
-// the swaps decide again, starting afresh.
+// the swaps decide again, as at a new window size.
 void fixPictureKeeping(PictureKeeping way);

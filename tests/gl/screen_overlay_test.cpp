@@ -193,6 +193,7 @@ TEST_F(ScreenOverlay, FadesInOverTheFirstTwoSeconds) {
 }
 
 TEST_F(ScreenOverlay, ExitFadesForTwoSecondsThenReleasesAndEnds) {
+  fixPictureKeeping(PictureKeeping::copyAround);
   showPicture();  // what keeps the picture exists
   ASSERT_TRUE(pictureResourcesHeld());
 
