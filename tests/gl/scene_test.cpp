@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/frame_clock.h"
@@ -183,6 +184,14 @@ TEST(Sphere, StripsAndVerticesPerTesselation) {
     // Each strip of 2 * (tess + 1) vertices gives 2 * tess triangles.
     EXPECT_EQ(primitives.size(), static_cast<size_t>((tess - 1) * 2 * tess)) << tess;
     for (const auto& p : primitives) ASSERT_EQ(p.vertices.size(), 3u);
+  }
+  // Drawn again at another size, it has that size: nothing kept from the last one.
+  for (double radius : {300.0, 150.0}) {
+    const auto drawn = gltest::captureFeedback([radius] { drawSphere(radius, 10, 10, 1, 1, 0, 0); });
+    double widest = 0;
+    for (const auto& p : drawn)
+      for (const auto& v : p.vertices) widest = std::max(widest, std::fabs(v.x - 500.0));
+    EXPECT_NEAR(widest, radius, radius * 0.05) << radius;
   }
 
   // The outside faces front: with back faces culled the half towards the viewer remains, whose
