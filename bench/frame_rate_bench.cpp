@@ -199,6 +199,25 @@ void frameWithoutStars() {
   params.universeOn = 1;
 }
 
+// The frame with the heavier settings one at a time and together.
+void frameWithFinerGlobe() {
+  params.tesselation = 40;
+  fullFrame();
+  params.tesselation = 10;
+}
+
+void frameWithLight() {
+  params.spotlightsOn = 1;
+  fullFrame();
+  params.spotlightsOn = 0;
+}
+
+void frameWithBoth() {
+  params.tesselation = 40;
+  frameWithLight();
+  params.tesselation = 10;
+}
+
 // CPU milliseconds per frame of each kind, medians of rounds taken in turn.
 void reportWhereTheTimeGoes(double seconds, int rounds) {
   struct Part {
@@ -209,6 +228,9 @@ void reportWhereTheTimeGoes(double seconds, int rounds) {
   Part parts[] = {{"full frame", fullFrame, {}},
                   {"without the particles", frameWithoutParticles, {}},
                   {"without the stars", frameWithoutStars, {}},
+                  {"tesselation 40", frameWithFinerGlobe, {}},
+                  {"light", frameWithLight, {}},
+                  {"both", frameWithBoth, {}},
                   {"floor frame", floorFrame, {}}};
   for (int round = 0; round < rounds; ++round)
     for (Part& part : parts) part.cpu.push_back(runFor(seconds / 2, part.frameOnce).cpuMsPerFrame);
