@@ -21,6 +21,12 @@ share/doc/gyrotrak/LICENSE
 share/gyrotrak/earthCloudsBW_256.bmp
 share/gyrotrak/font.bmp
 share/icons/hicolor/128x128/apps/gyrotrak.png
+share/icons/hicolor/16x16/apps/gyrotrak.png
+share/icons/hicolor/24x24/apps/gyrotrak.png
+share/icons/hicolor/256x256/apps/gyrotrak.png
+share/icons/hicolor/32x32/apps/gyrotrak.png
+share/icons/hicolor/48x48/apps/gyrotrak.png
+share/icons/hicolor/64x64/apps/gyrotrak.png
 share/man/man6/gyrotrak.6
 share/xscreensaver/config/gyrotrak.xml'
 installed=$(cd "$work/stage" && find . -type f | sed 's|^\./usr/local/||' | sort)
@@ -29,8 +35,10 @@ installed=$(cd "$work/stage" && find . -type f | sed 's|^\./usr/local/||' | sort
 for image in font.bmp earthCloudsBW_256.bmp; do
   cmp "$source/data/$image" "$prefix/share/gyrotrak/$image" || fail "installed $image differs"
 done
-[ "$(identify -format %wx%h "$prefix/share/icons/hicolor/128x128/apps/gyrotrak.png")" = 128x128 ] ||
-  fail "the icon is not 128 x 128"
+for size in 16 24 32 48 64 128 256; do
+  [ "$(identify -format %wx%h "$prefix/share/icons/hicolor/${size}x$size/apps/gyrotrak.png")" = \
+    "${size}x$size" ] || fail "the ${size}x$size icon has another size"
+done
 
 desktop-file-validate "$prefix/share/applications/gyrotrak.desktop" || fail "desktop entry"
 desktop-file-validate "$prefix/share/applications/screensavers/gyrotrak.desktop" >/dev/null ||
