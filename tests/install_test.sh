@@ -16,8 +16,10 @@ DESTDIR="$work/stage" cmake --install "$build" --prefix /usr/local >/dev/null
 prefix=$work/stage/usr/local
 expected='bin/gyrotrak
 share/applications/gyrotrak.desktop
+share/applications/io.github.gyrotrak.Gyrotrak.desktop
 share/applications/screensavers/gyrotrak.desktop
-share/doc/gyrotrak/LICENSE
+share/doc/gyrotrak/changelog.gz
+share/doc/gyrotrak/copyright
 share/gyrotrak/earthCloudsBW_256.bmp
 share/gyrotrak/font.bmp
 share/icons/hicolor/128x128/apps/gyrotrak.png
@@ -27,7 +29,8 @@ share/icons/hicolor/256x256/apps/gyrotrak.png
 share/icons/hicolor/32x32/apps/gyrotrak.png
 share/icons/hicolor/48x48/apps/gyrotrak.png
 share/icons/hicolor/64x64/apps/gyrotrak.png
-share/man/man6/gyrotrak.6
+share/man/man6/gyrotrak.6.gz
+share/metainfo/io.github.gyrotrak.Gyrotrak.metainfo.xml
 share/xscreensaver/config/gyrotrak.xml'
 installed=$(cd "$work/stage" && find . -type f | sed 's|^\./usr/local/||' | sort)
 [ "$installed" = "$expected" ] || fail "installed files:"$'\n'"$installed"
@@ -40,14 +43,17 @@ for size in 16 24 32 48 64 128 256; do
     "${size}x$size" ] || fail "the ${size}x$size icon has another size"
 done
 
-desktop-file-validate "$prefix/share/applications/gyrotrak.desktop" || fail "desktop entry"
+desktop-file-validate "$prefix/share/applications/io.github.gyrotrak.Gyrotrak.desktop" ||
+  fail "desktop entry"
+desktop-file-validate "$prefix/share/applications/gyrotrak.desktop" || fail "old desktop entry"
 desktop-file-validate "$prefix/share/applications/screensavers/gyrotrak.desktop" >/dev/null ||
   fail "screen-saver desktop entry"
 xmllint --noout "$prefix/share/xscreensaver/config/gyrotrak.xml" || fail "screen-saver description"
 # --help and --version answer at once, without a display.
 DISPLAY= "$prefix/bin/gyrotrak" --version | grep -qx 'gyrotrak [0-9.]*' || fail "--version"
 DISPLAY= "$prefix/bin/gyrotrak" --help | grep -q -- '-window-id' || fail "--help"
-manual=$prefix/share/man/man6/gyrotrak.6
+manual=$work/gyrotrak.6
+zcat "$prefix/share/man/man6/gyrotrak.6.gz" >"$manual"
 lint=$(groff -ww -man -z "$manual" 2>&1; mandoc -T lint "$manual" 2>&1) || true
 [ -z "$lint" ] || fail "manual page lint:"$'\n'"$lint"
 
