@@ -16,12 +16,21 @@ DESTDIR="$work/stage" cmake --install "$build" --prefix /usr/local >/dev/null
 prefix=$work/stage/usr/local
 expected='bin/gyrotrak
 share/applications/gyrotrak.desktop
+share/applications/io.github.gyrotrak.Gyrotrak.desktop
 share/applications/screensavers/gyrotrak.desktop
-share/doc/gyrotrak/LICENSE
+share/doc/gyrotrak/changelog.gz
+share/doc/gyrotrak/copyright
 share/gyrotrak/earthCloudsBW_256.bmp
 share/gyrotrak/font.bmp
 share/icons/hicolor/128x128/apps/gyrotrak.png
-share/man/man6/gyrotrak.6
+share/icons/hicolor/16x16/apps/gyrotrak.png
+share/icons/hicolor/24x24/apps/gyrotrak.png
+share/icons/hicolor/256x256/apps/gyrotrak.png
+share/icons/hicolor/32x32/apps/gyrotrak.png
+share/icons/hicolor/48x48/apps/gyrotrak.png
+share/icons/hicolor/64x64/apps/gyrotrak.png
+share/man/man6/gyrotrak.6.gz
+share/metainfo/io.github.gyrotrak.Gyrotrak.metainfo.xml
 share/xscreensaver/config/gyrotrak.xml'
 installed=$(cd "$work/stage" && find . -type f | sed 's|^\./usr/local/||' | sort)
 [ "$installed" = "$expected" ] || fail "installed files:"$'\n'"$installed"
@@ -29,17 +38,22 @@ installed=$(cd "$work/stage" && find . -type f | sed 's|^\./usr/local/||' | sort
 for image in font.bmp earthCloudsBW_256.bmp; do
   cmp "$source/data/$image" "$prefix/share/gyrotrak/$image" || fail "installed $image differs"
 done
-[ "$(identify -format %wx%h "$prefix/share/icons/hicolor/128x128/apps/gyrotrak.png")" = 128x128 ] ||
-  fail "the icon is not 128 x 128"
+for size in 16 24 32 48 64 128 256; do
+  [ "$(identify -format %wx%h "$prefix/share/icons/hicolor/${size}x$size/apps/gyrotrak.png")" = \
+    "${size}x$size" ] || fail "the ${size}x$size icon has another size"
+done
 
-desktop-file-validate "$prefix/share/applications/gyrotrak.desktop" || fail "desktop entry"
+desktop-file-validate "$prefix/share/applications/io.github.gyrotrak.Gyrotrak.desktop" ||
+  fail "desktop entry"
+desktop-file-validate "$prefix/share/applications/gyrotrak.desktop" || fail "old desktop entry"
 desktop-file-validate "$prefix/share/applications/screensavers/gyrotrak.desktop" >/dev/null ||
   fail "screen-saver desktop entry"
 xmllint --noout "$prefix/share/xscreensaver/config/gyrotrak.xml" || fail "screen-saver description"
 # --help and --version answer at once, without a display.
 DISPLAY= "$prefix/bin/gyrotrak" --version | grep -qx 'gyrotrak [0-9.]*' || fail "--version"
 DISPLAY= "$prefix/bin/gyrotrak" --help | grep -q -- '-window-id' || fail "--help"
-manual=$prefix/share/man/man6/gyrotrak.6
+manual=$work/gyrotrak.6
+zcat "$prefix/share/man/man6/gyrotrak.6.gz" >"$manual"
 lint=$(groff -ww -man -z "$manual" 2>&1; mandoc -T lint "$manual" 2>&1) || true
 [ -z "$lint" ] || fail "manual page lint:"$'\n'"$lint"
 

@@ -37,6 +37,10 @@ TEST_PACKAGES="libgtest-dev libpng-dev libx11-dev libxml2-utils xvfb tesseract-o
   mandoc xdotool $FUZZ_PACKAGES"
 # Google Benchmark, and the virtual X server the frame-rate runs use.
 BENCH_PACKAGES="libbenchmark-dev xvfb"
+# Building the Debian package and checking it (./package): dpkg-shlibdeps and dpkg-buildflags,
+# the file type check cpack runs before dpkg-shlibdeps, lintian, the AppStream and desktop-entry
+# validators.
+PACKAGE_PACKAGES="dpkg-dev file lintian appstream desktop-file-utils"
 # Only for rebuilding the data images (tools/make_images.sh, tools/check_images.sh).
 IMAGE_PACKAGES="cmake g++ make"
 # Only for remaking the README's pictures and the icon (tools/screenshots.sh).

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Remakes the README's pictures (docs/*.png) and the program's icon (dist/gyrotrak.png) from the
-# real program, on a virtual 1024 x 768 screen at a fixed seed and a fixed clock, so that the
-# same command gives the same pictures.
+# Remakes the README's pictures (docs/*.png) from the real program, on a virtual 1024 x 768
+# screen at a fixed seed and a fixed clock, so that the same command gives the same pictures.
+# The icons come from the first of them, drawn larger: tools/make_icons.sh.
 #
 #   tools/screenshots.sh
 set -euo pipefail
@@ -23,7 +23,3 @@ picture() {
 picture ride 8 25000
 picture ride-2 6 20000
 
-# The icon: the globe with the track about it, from the middle of the first picture.
-convert docs/ride.png -crop 112x112+456+328 +repage -resize 128x128 \
-  -define png:exclude-chunk=date,time dist/gyrotrak.png
-echo "dist/gyrotrak.png"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Starts a program on a virtual 1024 x 768 X screen of its own, waits until it has stopped
-# drawing, saves the screen as an image and ends both. Gyrotrak stops drawing once the fixed
-# clock GYROTRAK_CLOCK has run out (see README.md), so with GYROTRAK_SEED set too the picture
-# is the same on every run. The program runs in the current directory with this environment.
+# Starts a program on a virtual 1024 x 768 X screen of its own (STILL_PICTURE_SCREEN=WxH sets
+# another size), waits until it has stopped drawing, saves the screen as an image and ends both.
+# Gyrotrak stops drawing once the fixed clock GYROTRAK_CLOCK has run out (see README.md), so
+# with GYROTRAK_SEED set too the picture is the same on every run. The program runs in the
+# current directory with this environment.
 #
 #   tools/still_picture.sh OUTPUT.png PROGRAM [ARGS...]
 #
@@ -15,7 +16,7 @@ shift
 . "$(dirname "$0")/virtual_display.sh"
 program=
 trap '[ -n "$program" ] && kill $program 2>/dev/null; stop_virtual_display; wait 2>/dev/null || true' EXIT
-start_virtual_display 1024x768
+start_virtual_display "${STILL_PICTURE_SCREEN:-1024x768}"
 
 "$@" &
 program=$!
