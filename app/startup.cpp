@@ -88,6 +88,7 @@ void openWindow(int* argc, char** argv) {
     glutInitWindowSize(512, 512);
   }
   glutCreateWindow("Gyrotrak");
+  nameWindowClass();
   if (windowIsHosted()) {
     enterHostWindow();
   } else {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The built program under a virtual X server of its own, as the window system and the files
 # beside it treat it:
-# - the right button opens the pop-up menu;
+# - its class is Gyrotrak and the right button opens the pop-up menu;
 # - closing its window (asking it to close as a close button does, destroying it, or killing its
 #   connection) ends it with status 0 and nothing on the console;
 # - unmapped, as minimising does, it uses no processor time until it is mapped again;
@@ -89,6 +89,8 @@ sleep 2
 # The pop-up menu, made after the first picture, opens on the right button.
 xdotool mousemove --window "$window" 300 200 click 3 && sleep 0.5
 xdotool search --onlyvisible --name '^freeglut menu$' >/dev/null || fail "no menu on the right button"
+# Its class, which docks match with the menu entry's StartupWMClass.
+xdotool search --class '^Gyrotrak$' | grep -qx "$window" || fail "the window's class is not Gyrotrak"
 close_with request "close button"
 start "$work/good"
 sleep 2

@@ -26,6 +26,10 @@ bool windowIsHosted();
 // host's size four times a second. A host window that goes ends the program quietly.
 void enterHostWindow();
 
+// Names the current window's class ("gyrotrak", "Gyrotrak"), which the toolkit leaves unset: a
+// desktop's dock or task list matches a running window to its menu entry and icon by it.
+void nameWindowClass();
+
 // Calls seenChanged whenever the picture stops or starts being seen: the window minimised,
 // unmapped or reported fully covered, or a host's window unmapped, and back again.
 void followVisibility(void (*seenChanged)(bool seen));
