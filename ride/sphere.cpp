@@ -37,8 +37,8 @@ void emitVertex(const SphereVertex& v) {
   glVertex3d(v.x, v.y, v.z);
 }
 
-void emitSphere(double radius, int slices, int stacks, double sScale, double tScale,
-                double sOffset, double tOffset) {
+void emitSphere(double radius, int slices, int stacks, double sScale, double tScale, double sOffset,
+                double tOffset) {
   for (int band = 0; band <= stacks - 2; band++) {
     glBegin(GL_TRIANGLE_STRIP);
     for (int column = slices - 1; column >= -1; column--) {
@@ -76,8 +76,8 @@ bool holds(double radius, int slices, int stacks, double sScale, double tScale, 
          strips.tOffset == tOffset;
 }
 
-void fillStrips(double radius, int slices, int stacks, double sScale, double tScale,
-                double sOffset, double tOffset) {
+void fillStrips(double radius, int slices, int stacks, double sScale, double tScale, double sOffset,
+                double tOffset) {
   strips.radius = radius;
   strips.slices = slices;
   strips.stacks = stacks;

@@ -187,7 +187,8 @@ TEST(Sphere, StripsAndVerticesPerTesselation) {
   }
   // Drawn again at another size, it has that size: nothing kept from the last one.
   for (double radius : {300.0, 150.0}) {
-    const auto drawn = gltest::captureFeedback([radius] { drawSphere(radius, 10, 10, 1, 1, 0, 0); });
+    const auto drawn =
+        gltest::captureFeedback([radius] { drawSphere(radius, 10, 10, 1, 1, 0, 0); });
     double widest = 0;
     for (const auto& p : drawn)
       for (const auto& v : p.vertices) widest = std::max(widest, std::fabs(v.x - 500.0));
