@@ -1,10 +1,11 @@
 #include "app/screen_overlay.h"
 
-#include <GL/glut.h>
+#include <GL/gl.h>
 
 #include "app/frame_clock.h"
 #include "app/parameters.h"
 #include "app/program_exit.h"
+#include "app/startup.h"
 #include "textures/scene_resources.h"
 #include "window/window.h"
 
@@ -15,8 +16,8 @@ float overlayOpacity(float alpha) {
 }
 
 void screenOverlay(float alpha) {
-  const int width = glutGet(GLUT_WINDOW_WIDTH);
-  const int height = glutGet(GLUT_WINDOW_HEIGHT);
+  const int width = windowWidth;
+  const int height = windowHeight;
 
   // The blend function is the program's default, GL_SRC_ALPHA / GL_ONE_MINUS_SRC_ALPHA, so
   // every pixel becomes its old colour times (1 - alpha).

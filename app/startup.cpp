@@ -174,5 +174,6 @@ void reshape(int width, int height) {
   if (width != windowWidth || height != windowHeight) pictureLost = 1;
   windowWidth = width;
   windowHeight = height;
+  followWindowSize(width, height);
   glViewport(0, 0, width, height);
 }

@@ -5,8 +5,9 @@
 // shared machine falls on both alike, and the medians of the rounds are reported. Run under a
 // display at the size to measure (./benchmark starts Xvfb servers):
 //   frame_rate_bench [seconds per round] [rounds] [keep]
-// keep names a way of keeping the picture to force: swap, copy or textures (the way before the
-// driver's swap was trusted); by default the program decides as it does when running.
+// keep names a way of keeping the picture to force: swap, or framebuffer (the way of a hardware
+// driver that does not keep the back buffer); by default the program decides as it does when
+// running.
 // Ends with "frame-vs-floor WxH: R", the full frame's rate over the floor's.
 
 #include <GL/freeglut.h>
@@ -28,7 +29,7 @@
 #include "bench/bench_window.h"
 #include "bench/spread.h"
 #include "effects/particle_effects.h"
-#include "window/persistent_picture.h"
+#include "window/picture_keeping.h"
 #include "window/window.h"
 
 namespace {
@@ -166,12 +167,8 @@ const char* wayName(PictureKeeping way) {
   switch (way) {
     case PictureKeeping::swap:
       return "the swap keeps it, checked every frame";
-    case PictureKeeping::copyAround:
-      return "copied around with blits";
-    case PictureKeeping::textures:
-      return "copied into textures";
-    case PictureKeeping::none:
-      return "not kept";
+    case PictureKeeping::framebuffer:
+      return "drawn into a framebuffer object, blitted every frame";
     default:
       return "undecided";
   }
@@ -179,8 +176,7 @@ const char* wayName(PictureKeeping way) {
 
 PictureKeeping forcedWay(const char* name) {
   if (std::strcmp(name, "swap") == 0) return PictureKeeping::swap;
-  if (std::strcmp(name, "copy") == 0) return PictureKeeping::copyAround;
-  if (std::strcmp(name, "textures") == 0) return PictureKeeping::textures;
+  if (std::strcmp(name, "framebuffer") == 0) return PictureKeeping::framebuffer;
   return PictureKeeping::undecided;
 }
 
@@ -264,10 +260,8 @@ int main(int argc, char** argv) {
   if (forced != PictureKeeping::undecided) fixPictureKeeping(forced);
   benchStart = Clock::now();
 
-  // Warm-up: the renderer compiles its variants, and the program settles how it keeps the
-  // picture (the swap proves itself in a few dozen frames, or never).
+  // Warm-up: the renderer compiles its variants.
   runFor(1.0, fullFrame);
-  for (int i = 0; i < 100 && pictureKeeping() != PictureKeeping::swap; ++i) fullFrame();
   runFor(0.3, floorFrame);
   const PictureKeeping way = pictureKeeping();
   const KeepingRecord checks = keepingRecord();

@@ -1,5 +1,5 @@
 // What each way of keeping the previous picture costs: keeping alone (without a real swap in
-// between) and whole empty frames ended through it, beside frames ended by the plain swap.
+// between) and whole frames ended through it, beside frames ended by the plain swap.
 // Run under a display, e.g.
 //   Xvfb :9 -screen 0 1920x1080x24 & DISPLAY=:9 LIBGL_ALWAYS_SOFTWARE=1
 //   build/.../picture_copy_bench
@@ -16,8 +16,7 @@
 #include "app/frame_clock.h"
 #include "app/startup.h"
 #include "bench/bench_window.h"
-#include "window/persistent_picture.h"
-#include "window/picture_textures.h"
+#include "window/picture_keeping.h"
 
 namespace {
 
@@ -55,8 +54,7 @@ void runFrame(int i) {
   frame();
 }
 
-void measure(const char* label, PictureKeeping way, int textureSideLimit) {
-  limitPictureTextureSide(textureSideLimit);
+void measure(const char* label, PictureKeeping way) {
   fixPictureKeeping(way);
   showPicture(swapNothing);  // makes the objects outside the timing
   const Timing keep = timePerCall([](int) { showPicture(swapNothing); });
@@ -73,15 +71,13 @@ void measure(const char* label, PictureKeeping way, int textureSideLimit) {
 int main(int argc, char** argv) {
   benchwindow::startProgramFullScreen(&argc, argv);
   std::printf("%s, window %d x %d\n", glGetString(GL_RENDERER), windowWidth, windowHeight);
-  fixPictureKeeping(PictureKeeping::none);
+  fixPictureKeeping(PictureKeeping::swap);
   const Timing plain = timePerCall([](int i) {
     runFrame(i);
     glutSwapBuffers();
   });
   std::printf("%-22s %6.2f ms\n", "frame, plain swap", plain.median);
-  measure("swap, checked", PictureKeeping::swap, 0);
-  measure("copied around", PictureKeeping::copyAround, 0);
-  measure("textures", PictureKeeping::textures, 0);
-  measure("textures, tiles of 512", PictureKeeping::textures, 512);
+  measure("swap, checked", PictureKeeping::swap);
+  measure("framebuffer object", PictureKeeping::framebuffer);
   return 0;
 }

@@ -1,12 +1,12 @@
 #include "text/message_line.h"
 
 #include <GL/glu.h>
-#include <GL/glut.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "app/frame_clock.h"
+#include "app/startup.h"
 #include "text/text_overlay.h"
 
 namespace {
@@ -71,7 +71,7 @@ void TextOverlay::drawFrameRate(int framesPerSecond) {
   rememberText = 0;
   char line[80];
   std::snprintf(line, sizeof line, "%3d Frame/Sec", framesPerSecond);
-  const int x = glutGet(GLUT_WINDOW_WIDTH) - frameRateFromRight;
+  const int x = windowWidth - frameRateFromRight;
   drawText(line, static_cast<short>(x), static_cast<short>(defaultY), lineSize);
   rememberText = 1;
 }
@@ -84,7 +84,7 @@ void TextOverlay::drawGlError() {
   if (error != GL_NO_ERROR) {
     char line[80];
     formatGlErrorLine(line, error, gluErrorString(error));
-    const int x = static_cast<int>(glutGet(GLUT_WINDOW_WIDTH) * 0.4);
+    const int x = static_cast<int>(windowWidth * 0.4);
     drawText(line, static_cast<short>(x), static_cast<short>(defaultY), lineSize);
     messageExpiry = messageExpiryFrom(elapsedTime);
   }

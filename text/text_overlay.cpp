@@ -1,7 +1,8 @@
 #include "text/text_overlay.h"
 
-#include <GL/glut.h>
+#include <GL/gl.h>
 
+#include "app/startup.h"
 #include "text/glyph_layout.h"
 #include "text/message_line.h"
 #include "window/window.h"
@@ -35,8 +36,8 @@ void emitGlyph(const GlyphQuad& quad) {
 }  // namespace
 
 void TextOverlay::drawText(const char* text, short x, short y, float size) {
-  const int width = glutGet(GLUT_WINDOW_WIDTH);
-  const int height = glutGet(GLUT_WINDOW_HEIGHT);
+  const int width = windowWidth;
+  const int height = windowHeight;
   const short baseline = glyphBaseline(y, height);
 
   glColor4d(textColor[0], textColor[1], textColor[2], textColor[3]);

@@ -24,11 +24,6 @@ bool hasGlExtension(const char* extensions, const char* name) {
   return false;
 }
 
-bool hasAnySizeTextures(const char* version, const char* extensions) {
-  return glVersionNumber(version) >= 20 ||
-         hasGlExtension(extensions, "GL_ARB_texture_non_power_of_two");
-}
-
 FramebufferNames framebufferNames(const char* version, const char* extensions) {
   if (glVersionNumber(version) >= 30 || hasGlExtension(extensions, "GL_ARB_framebuffer_object"))
     return FramebufferNames::core;

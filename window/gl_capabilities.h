@@ -10,10 +10,6 @@ int glVersionNumber(const char* version);
 // Whether the space-separated list holds the name as a whole word.
 bool hasGlExtension(const char* extensions, const char* name);
 
-// Whether textures of any size are available: from OpenGL 2.0 on, or with
-// GL_ARB_texture_non_power_of_two.
-bool hasAnySizeTextures(const char* version, const char* extensions);
-
 // Which names the framebuffer-object calls with blitting go by: the core ones from OpenGL 3.0 or
 // with GL_ARB_framebuffer_object, the EXT ones with GL_EXT_framebuffer_object and
 // GL_EXT_framebuffer_blit together, or none.

@@ -1,37 +1,18 @@
 #include "window/keeping_policy.h"
 
-PictureKeeping safeWay(const KeepingMeans& means) {
-  if (means.blit) return PictureKeeping::copyAround;
-  return means.textures ? PictureKeeping::textures : PictureKeeping::none;
+void followResize(KeepingPolicy& policy, const DriverReport& driver) {
+  policy.swapsAtSize = 0;
+  const bool framebuffer = policy.framebufferForGood || (!driver.bufferAge && !driver.software);
+  policy.way = framebuffer ? PictureKeeping::framebuffer : PictureKeeping::swap;
 }
 
-PictureKeeping startingWay(const KeepingMeans& means) {
-  return means.swapPromised ? PictureKeeping::swap : safeWay(means);
-}
-
-void followSwap(KeepingPolicy& policy, SwapVerdict verdict, const KeepingMeans& means) {
-  if (policy.way == PictureKeeping::undecided) return;
-  if (policy.way == PictureKeeping::swap) {
-    if (verdict.kept) return;
-    policy.way = safeWay(means);
-    policy.passes = 0;
-    policy.neededPasses =
-        policy.neededPasses * 2 < maxNeededPasses ? policy.neededPasses * 2 : maxNeededPasses;
-    return;
+bool followSwap(KeepingPolicy& policy, const DriverReport& driver, bool kept, bool resizing) {
+  const bool settling = resizing || policy.swapsAtSize < settlingSwaps;
+  policy.swapsAtSize += 1;
+  if (kept || policy.way != PictureKeeping::swap) return false;
+  if (!settling) {
+    policy.way = PictureKeeping::framebuffer;
+    policy.framebufferForGood = !driver.bufferAge;
   }
-  if (!verdict.kept) {
-    policy.passes = 0;
-    return;
-  }
-  if (!verdict.conclusive) return;
-  policy.passes += 1;
-  if (policy.passes >= policy.neededPasses) {
-    policy.way = PictureKeeping::swap;
-    policy.passes = 0;
-  }
-}
-
-void followResize(KeepingPolicy& policy, const KeepingMeans& means) {
-  policy.passes = 0;
-  if (policy.way != PictureKeeping::undecided) policy.way = startingWay(means);
+  return true;
 }

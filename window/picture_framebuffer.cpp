@@ -74,53 +74,54 @@ bool framebufferBlitAvailable() {
   return available;
 }
 
-bool makePictureCopy(PictureCopy& copy, int width, int height) {
-  copy = {0, 0, 0, 0};
+bool makePictureFramebuffer(PictureFramebuffer& picture, int width, int height) {
+  picture = {0, 0, 0, 0, 0};
+  bindPictureFramebuffer(0);
   if (!framebufferBlitAvailable() || width <= 0 || height <= 0) return false;
-  copy.width = width;
-  copy.height = height;
-  // Eight bits a channel holds the window's colours exactly, with or without alpha bits, and
-  // copies fastest.
-  copy.colour = makeRenderbuffer(GL_RGBA8, width, height);
-  calls.genFramebuffers(1, &copy.framebuffer);
-  calls.bindFramebuffer(GL_FRAMEBUFFER, copy.framebuffer);
-  calls.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, copy.colour);
+  picture.width = width;
+  picture.height = height;
+  // The window's channels, so that the picture is drawn alike: eight bits a colour channel
+  // (they blit fastest), alpha only where the window has it (some particles blend by the
+  // destination's alpha, which reads as 1 without it), and as many depth bits (they decide
+  // which of two close surfaces wins).
+  GLint alphaBits = 0, depthBits = 0;
+  glGetIntegerv(GL_ALPHA_BITS, &alphaBits);
+  glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+  const GLenum depthFormat = depthBits >= 32   ? GL_DEPTH_COMPONENT32
+                             : depthBits >= 24 ? GL_DEPTH_COMPONENT24
+                                               : GL_DEPTH_COMPONENT16;
+  picture.colour = makeRenderbuffer(alphaBits > 0 ? GL_RGBA8 : GL_RGB8, width, height);
+  picture.depth = makeRenderbuffer(depthFormat, width, height);
+  calls.genFramebuffers(1, &picture.framebuffer);
+  calls.bindFramebuffer(GL_FRAMEBUFFER, picture.framebuffer);
+  calls.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                picture.colour);
+  calls.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
+                                picture.depth);
   const bool complete = calls.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
   calls.bindFramebuffer(GL_FRAMEBUFFER, 0);
-  if (!complete) freePictureCopy(copy);
+  if (!complete) freePictureFramebuffer(picture);
   return complete;
 }
 
-void freePictureCopy(PictureCopy& copy) {
-  if (copy.framebuffer) calls.deleteFramebuffers(1, &copy.framebuffer);
-  if (copy.colour) calls.deleteRenderbuffers(1, &copy.colour);
-  copy = {0, 0, 0, 0};
+void freePictureFramebuffer(PictureFramebuffer& picture) {
+  if (picture.framebuffer) calls.deleteFramebuffers(1, &picture.framebuffer);
+  if (picture.colour) calls.deleteRenderbuffers(1, &picture.colour);
+  if (picture.depth) calls.deleteRenderbuffers(1, &picture.depth);
+  picture = {0, 0, 0, 0, 0};
 }
 
-namespace {
+void bindPictureFramebuffer(GLuint framebuffer) {
+  if (framebufferBlitAvailable()) calls.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+}
 
-void blit(GLuint from, GLenum fromWindowBuffer, GLuint to, int width, int height) {
+void blitPictureToWindow(const PictureFramebuffer& picture) {
   const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
   if (scissor) glDisable(GL_SCISSOR_TEST);
-  calls.bindFramebuffer(GL_READ_FRAMEBUFFER, from);
-  if (from == 0) glReadBuffer(fromWindowBuffer);
-  calls.bindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
-  calls.blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  calls.bindFramebuffer(GL_READ_FRAMEBUFFER, picture.framebuffer);
+  calls.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+  calls.blitFramebuffer(0, 0, picture.width, picture.height, 0, 0, picture.width, picture.height,
+                        GL_COLOR_BUFFER_BIT, GL_NEAREST);
   calls.bindFramebuffer(GL_FRAMEBUFFER, 0);
-  if (from == 0 && fromWindowBuffer != GL_BACK) glReadBuffer(GL_BACK);
   if (scissor) glEnable(GL_SCISSOR_TEST);
-}
-
-}  // namespace
-
-void copyWindowToPictureCopy(const PictureCopy& copy) {
-  blit(0, GL_BACK, copy.framebuffer, copy.width, copy.height);
-}
-
-void copyPictureCopyToWindow(const PictureCopy& copy) {
-  blit(copy.framebuffer, GL_BACK, 0, copy.width, copy.height);
-}
-
-void copyFrontToBack(int width, int height) {
-  if (framebufferBlitAvailable()) blit(0, GL_FRONT, 0, width, height);
 }

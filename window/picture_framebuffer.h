@@ -1,8 +1,8 @@
 #pragma once
 
-// A framebuffer object that holds a copy of the window's picture across the buffer swap: the
-// finished picture is blitted into it before the swap and back into the back buffer after it,
-// pixel for pixel (its colour format is the window's).
+// A framebuffer object that holds the picture where the window's back buffer does not keep it:
+// every frame draws into it (colour and depth, like the window), and it is blitted into the
+// window's back buffer once before each swap, pixel for pixel.
 
 #include <GL/gl.h>
 
@@ -10,22 +10,20 @@
 // process, the first time it is asked with a context current.
 bool framebufferBlitAvailable();
 
-// A framebuffer object with its colour renderbuffer, or nothing (framebuffer 0).
-struct PictureCopy {
-  GLuint framebuffer, colour;
+// A framebuffer object with its colour and depth renderbuffers, or nothing (framebuffer 0).
+struct PictureFramebuffer {
+  GLuint framebuffer, colour, depth;
   int width, height;
 };
 
 // Makes it at the size; false (and nothing made) when the driver cannot. The previous one must
-// have been freed.
-bool makePictureCopy(PictureCopy& copy, int width, int height);
-void freePictureCopy(PictureCopy& copy);
+// have been freed. Leaves the window's framebuffer bound. Its colour has the window's channels.
+bool makePictureFramebuffer(PictureFramebuffer& picture, int width, int height);
+void freePictureFramebuffer(PictureFramebuffer& picture);
 
-// The window's back buffer into the copy, and the copy back into the back buffer. The scissor
-// test, which would clip the copy, is off during it; the framebuffer bindings end at the
-// window's and its read buffer at the back buffer.
-void copyWindowToPictureCopy(const PictureCopy& copy);
-void copyPictureCopyToWindow(const PictureCopy& copy);
+// Binds the framebuffer object, or the window's (0), for drawing and reading.
+void bindPictureFramebuffer(GLuint framebuffer);
 
-// The window's front buffer into its back buffer, as above.
-void copyFrontToBack(int width, int height);
+// The picture into the window's back buffer, the scissor test (which would clip it) off during
+// the blit. Leaves the window's framebuffer bound.
+void blitPictureToWindow(const PictureFramebuffer& picture);

@@ -24,17 +24,8 @@ struct SampleLayout {
 };
 SampleLayout sampleLayout(int width, int height);
 
-// What one swap showed. kept: the back buffer after the swap holds every sampled pixel of the
-// picture shown. conclusive: it could not have looked kept by chance, because the picture shown
-// has at least two colours among the samples (a buffer filled with one colour, such as a fresh
-// black one, cannot match) and differs from the picture shown before it (a buffer holding the
-// previous picture, as a flipping swap leaves, cannot match).
-struct SwapVerdict {
-  bool kept;
-  bool conclusive;
-};
-
-// Judges the samples of the picture shown, of the one shown before it and of the back buffer
-// after the swap, each pixels long.
-SwapVerdict judgeSwap(const std::uint32_t* shown, const std::uint32_t* previous,
-                      const std::uint32_t* after, int pixels);
+// Whether the back buffer after the swap holds every sampled pixel of the picture shown, each
+// sample pixels long. A buffer that holds an older picture or a fresh one can pass where they
+// match the picture shown at every sample; the next frame, drawn over it, then differs from
+// the one drawn over the picture shown only where no sample could tell them apart.
+bool swapKeptPicture(const std::uint32_t* shown, const std::uint32_t* after, int pixels);

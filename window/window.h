@@ -1,8 +1,18 @@
 #pragma once
 
-// The window layer: how a finished picture reaches the program's window, and noticing the window
-// taken away. The rest of the program calls only what is declared here; the other headers of
-// this folder are the layer's own (and its tests').
+// The window layer: which window the ride is drawn in, how a finished picture reaches it, and
+// noticing the window taken away. The rest of the program calls only what is declared here; the
+// other headers of this folder are the layer's own (and its tests').
+//
+// The previous picture is kept for the next frame one way per driver (window/keeping_policy.h):
+// - a driver offering GLX_EXT_buffer_age: drawn into the window, the age asked after each swap;
+//   where it is not 1 at a steady size, drawn into a framebuffer object until the next resize;
+// - a hardware renderer without it: always drawn into a framebuffer object, blitted once a frame;
+// - a software renderer without it (llvmpipe under Xvfb): drawn into the window and every swap
+//   checked with a few short reads; a swap that loses the picture at a steady size moves it
+//   into the framebuffer object for good.
+// No frame grabs the X server or waits for it to learn the window's size, and only the software
+// way reads pixels back.
 
 #include <GL/glut.h>
 
@@ -49,12 +59,16 @@ void watchForWindowLoss();
 // Whether the window's loss has been noticed already; no round trip.
 bool windowLossNoticed();
 
+// The window's size as the reshape callback gives it: the way of keeping the picture is chosen
+// again, and a framebuffer object made at the new size where the way needs one.
+void followWindowSize(int width, int height);
+
 // Ends a frame: shows the finished picture with the given swap (the display callback passes the
-// toolkit's) and leaves it, kept, in the back buffer for the next frame, however the driver's
-// swap treats the back buffer (see persistent_picture.h).
+// toolkit's) and keeps it for the next frame, however the driver's swap treats the back buffer
+// (see picture_keeping.h). Whatever is drawn between frames lands in the kept picture.
 void showPicture(void (*swapBuffers)() = glutSwapBuffers);
 
-// Deletes what keeps the picture; called on the way out. A later showPicture starts afresh.
+// Deletes what keeps the picture and draws into the window again; called on the way out.
 void releasePicture();
 
 // One unit is one pixel over the whole width x height window, letterbox bars included: the

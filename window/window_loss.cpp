@@ -4,6 +4,7 @@
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include "app/program_exit.h"
@@ -13,7 +14,7 @@ namespace {
 // Written by watchForWindowLoss; windowLost also by the error handler.
 Display* display = nullptr;
 GLXDrawable window = 0;
-int windowLost = 0;
+volatile sig_atomic_t windowLost = 0;
 
 const int checkIntervalMs = 250;
 
@@ -41,6 +42,27 @@ int noteLostWindow(Display*, XErrorEvent* error) {
   return 0;
 }
 
+const int crashSignals[] = {SIGSEGV, SIGBUS, SIGFPE};
+struct sigaction actionsBefore[3];
+
+// A crash after the window's loss was noted is the driver meeting the window's absence: it ends
+// the program as the loss does, with status 0. Any other crash gets the handling in force
+// before: the faulting instruction runs again under it, and a signal sent is sent again.
+void endCrashAfterLoss(int signalNumber, siginfo_t* info, void*) {
+  if (windowLost) _exit(0);
+  for (int i = 0; i < 3; ++i)
+    if (crashSignals[i] == signalNumber) sigaction(signalNumber, &actionsBefore[i], nullptr);
+  if (info->si_code <= 0) raise(signalNumber);
+}
+
+void catchCrashesAfterLoss() {
+  struct sigaction action = {};
+  action.sa_sigaction = endCrashAfterLoss;
+  action.sa_flags = SA_SIGINFO;
+  sigemptyset(&action.sa_mask);
+  for (int i = 0; i < 3; ++i) sigaction(crashSignals[i], &action, &actionsBefore[i]);
+}
+
 void checkWindow(int) {
   if (!windowStillOpen()) {
     exitProgram(0);
@@ -57,6 +79,7 @@ void watchForWindowLoss() {
   if (display == nullptr || window == 0) return;
   XSetIOErrorHandler(endOnLostConnection);
   XSetErrorHandler(noteLostWindow);
+  catchCrashesAfterLoss();
   glutTimerFunc(checkIntervalMs, checkWindow, 0);
 }
 
@@ -74,18 +97,4 @@ bool windowStillOpen() {
 
 bool windowLossNoticed() {
   return windowLost != 0;
-}
-
-bool holdWindow() {
-  if (windowLost) return false;
-  if (display == nullptr) return true;
-  XGrabServer(display);
-  // The grab is in force once this round trip returns.
-  return windowStillOpen();
-}
-
-void releaseWindow() {
-  if (display == nullptr) return;
-  XUngrabServer(display);
-  XFlush(display);
 }

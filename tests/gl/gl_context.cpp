@@ -88,7 +88,10 @@ std::array<int, 2> pointerInWindow() {
 
 std::array<unsigned char, 4> readPixel(int x, int y) {
   std::array<unsigned char, 4> pixel{};
-  glReadBuffer(GL_BACK);
+  // Where the picture lives in a framebuffer object, that is what is read.
+  GLint framebuffer = 0;
+  glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
+  if (framebuffer == 0) glReadBuffer(GL_BACK);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
   return pixel;

@@ -28,7 +28,8 @@ void startProgram(const char* seed = "1");
 // cannot tell.
 std::array<int, 2> pointerInWindow();
 
-// One pixel of the back buffer, (0, 0) at the bottom-left; RGBA bytes.
+// One pixel of the picture being drawn (the back buffer, or the framebuffer object the picture
+// is kept in), (0, 0) at the bottom-left; RGBA bytes.
 std::array<unsigned char, 4> readPixel(int x, int y);
 
 // A vertex as feedback mode reports it: window coordinates, colour and texture coordinate.

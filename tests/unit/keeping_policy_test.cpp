@@ -2,29 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <vector>
+#include <sstream>
+#include <string>
 
 #include "window/swap_check.h"
-
-namespace {
-
-using Samples = std::vector<std::uint32_t>;
-
-SwapVerdict judge(const Samples& shown, const Samples& previous, const Samples& after) {
-  return judgeSwap(shown.data(), previous.data(), after.data(), static_cast<int>(shown.size()));
-}
-
-const SwapVerdict conclusivePass = {true, true};
-const SwapVerdict inconclusivePass = {true, false};
-const SwapVerdict lost = {false, false};
-const KeepingMeans blits = {false, true, true};
-
-void follow(KeepingPolicy& policy, SwapVerdict verdict, int times, const KeepingMeans& means) {
-  for (int i = 0; i < times; ++i) followSwap(policy, verdict, means);
-}
-
-}  // namespace
 
 TEST(SampleLayout, FourRowsAndFourColumnsInsideTheWindow) {
   const SampleLayout layout = sampleLayout(1920, 1080);
@@ -40,73 +21,47 @@ TEST(SampleLayout, FourRowsAndFourColumnsInsideTheWindow) {
   EXPECT_EQ(sampleLayout(0, 768).pixels, 0);
 }
 
-TEST(SwapVerdict, KeptOnlyWhenEverySampleMatchesAndConclusiveOnlyWhenItCouldNotBeChance) {
-  const Samples shown = {1, 2, 3, 4}, before = {1, 2, 3, 5};
-  EXPECT_TRUE(judge(shown, before, shown).kept);
-  EXPECT_TRUE(judge(shown, before, shown).conclusive);
-  EXPECT_FALSE(judge(shown, before, {1, 2, 3, 0}).kept);
-  // A flipping swap leaves the picture before: it matches where the two did not change.
-  EXPECT_FALSE(judge(shown, before, before).kept);
-  // A picture that did not change at the samples cannot tell a kept buffer from an old one,
-  EXPECT_FALSE(judge(shown, shown, shown).conclusive);
-  // nor can a picture of one colour tell it from a freshly filled one.
-  EXPECT_FALSE(judge({7, 7, 7}, {6, 6, 6}, {7, 7, 7}).conclusive);
-  EXPECT_TRUE(judge({7, 7, 7}, {6, 6, 6}, {7, 7, 7}).kept);
-}
-
-TEST(KeepingPolicy, StartsFromWhatTheDriverOffers) {
-  EXPECT_EQ(startingWay({true, true, true}), PictureKeeping::swap);
-  EXPECT_EQ(startingWay(blits), PictureKeeping::copyAround);
-  EXPECT_EQ(startingWay({false, false, true}), PictureKeeping::textures);
-  EXPECT_EQ(startingWay({false, false, false}), PictureKeeping::none);
-}
-
-TEST(KeepingPolicy, TrustsTheSwapAfterARunOfConclusivePasses) {
-  KeepingPolicy policy;
-  policy.way = PictureKeeping::copyAround;
-  follow(policy, conclusivePass, firstNeededPasses - 1, blits);
-  follow(policy, inconclusivePass, 50, blits);  // neither counts nor breaks the run
-  EXPECT_EQ(policy.way, PictureKeeping::copyAround);
-  followSwap(policy, conclusivePass, blits);
-  EXPECT_EQ(policy.way, PictureKeeping::swap);
-
-  // A lost swap while copying around starts the run again.
-  policy.way = PictureKeeping::textures;
-  follow(policy, conclusivePass, firstNeededPasses - 1, blits);
-  followSwap(policy, lost, blits);
-  follow(policy, conclusivePass, firstNeededPasses - 1, blits);
-  EXPECT_EQ(policy.way, PictureKeeping::textures);
-}
-
-TEST(KeepingPolicy, ATrustedSwapThatLosesThePictureMustProveItselfTwiceAsLong) {
-  KeepingPolicy policy;
-  policy.way = PictureKeeping::swap;
-  follow(policy, conclusivePass, 1000, blits);
-  EXPECT_EQ(policy.way, PictureKeeping::swap);
-  followSwap(policy, lost, blits);
-  EXPECT_EQ(policy.way, PictureKeeping::copyAround);
-  follow(policy, conclusivePass, 2 * firstNeededPasses - 1, blits);
-  EXPECT_EQ(policy.way, PictureKeeping::copyAround);
-  followSwap(policy, conclusivePass, blits);
-  EXPECT_EQ(policy.way, PictureKeeping::swap);
-  // Without blits the textures take over; the wait stops growing at its cap.
-  for (int i = 0; i < 20; ++i) {
-    policy.way = PictureKeeping::swap;
-    followSwap(policy, lost, {false, false, true});
+// Each driver's story as a line of steps: R a new window size, k a swap that kept the picture,
+// l one that lost it, p one that lost it with a new size already on its way; then ! where the
+// next frame must start from black, and the way after the step (s swap, f framebuffer).
+TEST(KeepingPolicy, OneWayPerDriverChosenAtEachSizeFromWhatTheDriverSays) {
+  struct Story {
+    DriverReport driver;
+    const char* steps;
+  };
+  const Story stories[] = {
+      // Buffer age: losses while a new size settles restart the picture; later ones move it
+      // into the framebuffer object until the next size, which asks the driver again.
+      {{true, false}, "Rs l!s l!s ks l!f kf lf Rs ks ks ks l!f Rs"},
+      {{true, true}, "Rs ks ks ks ks"},
+      // A hardware renderer without it: the framebuffer object always.
+      {{false, false}, "Rf lf kf Rf"},
+      // A software one: losses while settling or with a resize on its way restart the picture;
+      // one at a steady size moves it into the framebuffer object for good.
+      {{false, true}, "Rs l!s l!s ks p!s ks l!f kf Rf lf"},
+  };
+  for (const Story& story : stories) {
+    SCOPED_TRACE(story.steps);
+    KeepingPolicy policy;
+    std::istringstream steps(story.steps);
+    for (std::string step; steps >> step;) {
+      bool lost = false;
+      if (step[0] == 'R')
+        followResize(policy, story.driver);
+      else
+        lost = followSwap(policy, story.driver, step[0] == 'k', step[0] == 'p');
+      EXPECT_EQ(lost, step[1] == '!') << step;
+      const char way = policy.way == PictureKeeping::framebuffer ? 'f' : 's';
+      EXPECT_EQ(way, step.back()) << step;
+    }
   }
-  EXPECT_EQ(policy.way, PictureKeeping::textures);
-  EXPECT_EQ(policy.neededPasses, maxNeededPasses);
 }
 
-TEST(KeepingPolicy, AResizeMakesTheSwapProveItselfAgainUnlessPromised) {
-  KeepingPolicy policy;
-  policy.way = PictureKeeping::swap;
-  followResize(policy, blits);
-  EXPECT_EQ(policy.way, PictureKeeping::copyAround);
-  policy.way = PictureKeeping::swap;
-  followResize(policy, {true, true, true});
-  EXPECT_EQ(policy.way, PictureKeeping::swap);
-  policy.way = PictureKeeping::undecided;
-  followResize(policy, blits);
-  EXPECT_EQ(policy.way, PictureKeeping::undecided);
+TEST(DriverReport, SoftwareFromTheDriversWordElseFromTheRenderersName) {
+  EXPECT_TRUE(isSoftwareRenderer(0, "AMD Radeon RX 6600 (radeonsi, navi23, LLVM 15.0.6)"));
+  EXPECT_FALSE(isSoftwareRenderer(1, "llvmpipe (LLVM 15.0.6, 256 bits)"));
+  EXPECT_TRUE(isSoftwareRenderer(-1, "llvmpipe (LLVM 15.0.6, 256 bits)"));
+  EXPECT_TRUE(isSoftwareRenderer(-1, "Software Rasterizer"));
+  EXPECT_FALSE(isSoftwareRenderer(-1, "NVIDIA GeForce RTX 3060/PCIe/SSE2"));
+  EXPECT_TRUE(isSoftwareRenderer(-1, nullptr));
 }

@@ -1,0 +1,57 @@
+#include "window/driver_report.h"
+
+#include <GL/glx.h>
+
+#include <cstring>
+#include <initializer_list>
+
+#include "window/gl_capabilities.h"
+
+namespace {
+
+// From GLX_EXT_buffer_age and GLX_MESA_query_renderer.
+constexpr int backBufferAgeAttribute = 0x20F4;  // GLX_BACK_BUFFER_AGE_EXT
+constexpr int acceleratedAttribute = 0x8186;    // GLX_RENDERER_ACCELERATED_MESA
+
+using QueryRendererInteger = Bool (*)(int attribute, unsigned int* value);
+
+// GLX_MESA_query_renderer's accelerated flag: 1 or 0, or -1 where the driver does not say.
+int askAccelerated(const char* glxExtensions) {
+  if (!hasGlExtension(glxExtensions, "GLX_MESA_query_renderer")) return -1;
+  const auto query = reinterpret_cast<QueryRendererInteger>(
+      glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXQueryCurrentRendererIntegerMESA")));
+  unsigned int accelerated = 0;
+  if (query == nullptr || !query(acceleratedAttribute, &accelerated)) return -1;
+  return accelerated ? 1 : 0;
+}
+
+}  // namespace
+
+DriverReport askDriver() {
+  DriverReport report = {false, true};
+  Display* display = glXGetCurrentDisplay();
+  if (!display || !glXGetCurrentContext()) return report;
+  const char* extensions = glXQueryExtensionsString(display, DefaultScreen(display));
+  report.bufferAge = hasGlExtension(extensions, "GLX_EXT_buffer_age");
+  report.software = isSoftwareRenderer(askAccelerated(extensions),
+                                       reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+  return report;
+}
+
+int backBufferAge() {
+  Display* display = glXGetCurrentDisplay();
+  const GLXDrawable drawable = glXGetCurrentDrawable();
+  if (!display || !drawable) return -1;
+  unsigned int age = 0;
+  glXQueryDrawable(display, drawable, backBufferAgeAttribute, &age);
+  return static_cast<int>(age);
+}
+
+bool isSoftwareRenderer(int accelerated, const char* renderer) {
+  if (accelerated >= 0) return accelerated == 0;
+  if (renderer == nullptr) return true;
+  for (const char* name : {"llvmpipe", "softpipe", "Software Rasterizer", "SwiftShader",
+                           "GDI Generic", "Microsoft Basic Render"})
+    if (std::strstr(renderer, name) != nullptr) return true;
+  return false;
+}
