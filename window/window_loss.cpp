@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
@@ -72,6 +73,24 @@ void checkWindow(int) {
 }
 
 }  // namespace
+
+// Mesa's software driver asks for its window's size with XGetGeometry after every swap and
+// takes the answer even when the request failed, which leaves its width and height unset: for
+// a window destroyed at that moment it went on to allocate and clear buffers of whatever size
+// the stack held, gigabytes taking seconds. The program's executable exports this XGetGeometry
+// (see CMakeLists.txt), so the driver calls it instead of the X library's: a failed request now
+// answers a window of no size at its origin, and the error handler notes the loss.
+extern "C" Status XGetGeometry(Display* display, Drawable drawable, Window* root, int* x, int* y,
+                               unsigned* width, unsigned* height, unsigned* border,
+                               unsigned* depth) {
+  using Call = Status (*)(Display*, Drawable, Window*, int*, int*, unsigned*, unsigned*, unsigned*,
+                          unsigned*);
+  static const Call library = reinterpret_cast<Call>(dlsym(RTLD_NEXT, "XGetGeometry"));
+  *root = 0;
+  *x = *y = 0;
+  *width = *height = *border = *depth = 0;
+  return library(display, drawable, root, x, y, width, height, border, depth);
+}
 
 void watchForWindowLoss() {
   display = glXGetCurrentDisplay();
