@@ -29,18 +29,7 @@ cd "$source/data"
 # A program built with AddressSanitizer needs its run-time loaded ahead of the stand-in.
 asan=$(ldd "$program" | awk '/libasan/ { print $3 }')
 
-# Waits until the program has drawn its last fixed-clock frame (no processor time for 1 s).
-wait_still() {
-  local previous=-1 idle=0 ticks
-  for _ in $(seq 300); do
-    sleep 0.5
-    ticks=$(awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null) || fail "$1: ended early"
-    if [ "$ticks" -eq "$previous" ]; then idle=$(( idle + 1 )); else idle=0; fi
-    previous=$ticks
-    [ $idle -ge 2 ] && return 0
-  done
-  fail "$1: still drawing after 150 s"
-}
+. "$(dirname "$0")/wait_still.sh"
 
 # Runs the ride under the stand-in with its environment $2... to its end; case $1. Leaves the
 # steady frames' counts (grabs, reads, blits, round trips a line) in $work/$1 and the screen in

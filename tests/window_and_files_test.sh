@@ -53,18 +53,7 @@ close_with() {
   [ ! -s "$work/console" ] || fail "$2: printed: $(head -c 400 "$work/console")"
 }
 
-# Waits until the program has drawn its last fixed-clock frame (no processor time for 1 s).
-wait_still() {
-  local previous=-1 idle=0 ticks
-  for _ in $(seq 300); do
-    sleep 0.5
-    ticks=$(awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null) || fail "$1: ended early"
-    if [ "$ticks" -eq "$previous" ]; then idle=$(( idle + 1 )); else idle=0; fi
-    previous=$ticks
-    [ $idle -ge 2 ] && return 0
-  done
-  fail "$1: still drawing after 150 s"
-}
+. "$(dirname "$0")/wait_still.sh"
 
 # Statistics (0 to 1) of a region WIDTHxHEIGHT+X+Y of the screen. The textured globe's red
 # varies where the untextured one is flat; untextured text is solid blocks, much brighter on
