@@ -13,6 +13,7 @@
 #include "controls/help_screen.h"
 #include "ride/ride_step.h"
 #include "text/text_overlay.h"
+#include "window/window.h"
 
 namespace {
 
@@ -26,8 +27,14 @@ void clearBuffers() {
   pictureLost = 0;
 }
 
-// Window-coordinate layers over the scene, later ones covering earlier ones.
+// Window-coordinate layers over the scene, later ones covering earlier ones. A screen saver
+// shows its picture and nothing else: in a host's window, only the frame-rate line, and only
+// when it is asked for.
 void drawTextLayers() {
+  if (windowIsHosted()) {
+    if (params.fpsClockOn) textOverlay.drawFrameRate(framesPerSecond);
+    return;
+  }
   if (textOverlay.messageExpiry != 0) textOverlay.drawMessageLine();
   if (params.fpsClockOn) textOverlay.drawFrameRate(framesPerSecond);
   if (helpShown) drawHelpScreen();

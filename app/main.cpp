@@ -18,15 +18,22 @@ int main(int argc, char** argv) {
     std::printf("gyrotrak %s\n", GYROTRAK_VERSION);
     exitProgram(0);
   }
-  char error[128] = "";
-  if (line.action == CommandLine::fail) std::snprintf(error, sizeof error, "%s", line.error);
+  if (line.action == CommandLine::fail) {
+    std::fprintf(stderr, "%s\n", line.error);
+    exitProgram(1);
+  }
   // A window to draw in that cannot be had ends the program before it opens one of its own.
-  if (error[0] != '\0' || !findHostWindow(line.host, line.windowId, line.displayName, error)) {
+  char error[128] = "";
+  if (!findHostWindow(line.host, line.windowId, line.displayName, error)) {
     std::fprintf(stderr, "%s\n", error);
     exitProgram(1);
   }
 
-  openWindow(&argc, argv);
+  chosenSettings = line.settings;
+  // The option wins over the environment's pace.
+  const char* pace = line.framesPerSecond;
+  if (pace == nullptr) pace = std::getenv("GYROTRAK_FPS");
+  openWindow(&argc, argv, line.window, pace);
   if (!initialise()) {
     std::printf("App cannot initialize.\n");
     exitProgram(0);

@@ -6,6 +6,7 @@
 
 #include "app/frame_clock.h"
 #include "app/random.h"
+#include "app/setting_options.h"
 #include "controls/debug_readout.h"
 #include "effects/particle_effects.h"
 #include "ride/camera.h"
@@ -46,6 +47,7 @@ void resetParameters(Parameters& p) {
   p.f7f8Factor = 1.0f;
   p.fogDistance = 2.0f;
   p.blankIntensity = 0.5f;
+  applySettingChoices(chosenSettings, p);
 }
 
 void reset() {

@@ -48,7 +48,8 @@ extern int pictureLost;      // the colour buffer holds no picture (a resize, a 
                              // next frame starts from black; keys never withdraw it
 extern char textBuffer[80];  // scratch line for formatted messages
 
-// Writes the reset value of every field of the block.
+// Writes the reset value of every field of the block: its default, or the value the command
+// line chose (chosenSettings).
 void resetParameters(Parameters& parameters);
 
 // Back to the defaults with a new random track: reseeds the random sequence, resets the block,

@@ -75,7 +75,7 @@ void pictureSeen(bool seen) {
 
 }  // namespace
 
-void openWindow(int* argc, char** argv) {
+void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSecond) {
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   // The size before the full-screen request takes effect. Leaving full screen, the toolkit
@@ -91,12 +91,14 @@ void openWindow(int* argc, char** argv) {
   nameWindowClass();
   if (windowIsHosted()) {
     enterHostWindow();
+  } else if (inWindow) {
+    fullScreen = 0;
   } else {
     glutFullScreen();
   }
   watchForWindowLoss();
   followVisibility(pictureSeen);
-  startPacing();
+  startPacing(framesPerSecond);
   endOnTerminationSignals();
 
   // Input belongs to a host: it ends the program when the user moves.
@@ -131,11 +133,16 @@ bool initialise() {
   setUpSceneResources();
 
   // Replaces the "New Track" line the reset set: the first thing the user reads is this. In a
-  // host's window no key reaches the program, and the pointer is the host's.
+  // host's window no key reaches the program, and the pointer is the host's. In the 512 x 512
+  // window the pointer stays the desktop's, an arrow as after "f".
   if (!windowIsHosted()) {
     textOverlay.postMessage("Press ? key for Help Screen");
-    glutWarpPointer(450, 350);
-    glutSetCursor(GLUT_CURSOR_NONE);
+    if (fullScreen) {
+      glutWarpPointer(450, 350);
+      glutSetCursor(GLUT_CURSOR_NONE);
+    } else {
+      glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
+    }
   }
   return true;
 }

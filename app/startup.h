@@ -4,9 +4,10 @@
 extern int windowWidth;
 extern int windowHeight;
 
-// Toolkit initialisation, the full-screen "Gyrotrak" window (or the host's window that
-// findHostWindow found), its callbacks and the pop-up menu, and the frames' pace.
-void openWindow(int* argc, char** argv);
+// Toolkit initialisation, the "Gyrotrak" window (full screen, or 512 x 512 when inWindow is
+// set, or the host's window that findHostWindow found), its callbacks and the pop-up menu, and
+// the frames' pace: framesPerSecond frames a second, 0 for none, null for the display's rate.
+void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSecond);
 
 // Clock, scene clock, first reset, fixed GL state, textures and scene resources, the first
 // message and the hidden pointer. Always succeeds.

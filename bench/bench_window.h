@@ -18,7 +18,7 @@ inline void displayNothing() {}
 
 inline void startProgramFullScreen(int* argc, char** argv) {
   setenv("GYROTRAK_FPS", "0", 1);  // as fast as the machine draws: no pace
-  openWindow(argc, argv);
+  openWindow(argc, argv, false, std::getenv("GYROTRAK_FPS"));
   glutDisplayFunc(displayNothing);
   glutIdleFunc(nullptr);
   for (int i = 0; i < 5000 && windowWidth != glutGet(GLUT_SCREEN_WIDTH); ++i) {

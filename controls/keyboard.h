@@ -5,8 +5,8 @@
 class Camera;
 class Parameters;
 
-// 1 while the window is full screen (as it opens), 0 while it is the 512 x 512 window.
-// Written only by the "f" key.
+// 1 while the window is full screen, 0 while it is the 512 x 512 window. Written by start-up
+// (0 with -window) and the "f" key.
 extern int fullScreen;
 
 // The letterbox key's counter, -5..6: the size runs up to 6 and back down with the sign

@@ -2,8 +2,9 @@
 # The built program in a window another program gives it, as screen-saver hosts and their
 # previews start it: through XSCREENSAVER_WINDOW, -window-id and -root. It draws at the host
 # window's size and follows it, rests while the host's window is unmapped, and ends with status
-# 0 and nothing on the console when the host ends it (a signal, or its window destroyed). A bad
-# window ID is one line on standard error and status 1.
+# 0 and nothing on the console when the host ends it (a signal, or its window destroyed), and
+# draws no text there but the frame-rate line -fps asks for. A bad window ID is one line on
+# standard error and status 1.
 #
 #   tests/hosted_window_test.sh PROGRAM SOURCE_DIR SCREENSAVER_HOST
 set -euo pipefail
@@ -14,6 +15,7 @@ work=$(mktemp -d /tmp/gyrotrak-hosted-XXXXXX)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 . "$(dirname "$0")/../tools/virtual_display.sh"
+. "$(dirname "$0")/wait_still.sh"
 pid= host=
 trap 'kill $pid $host 2>/dev/null || true; stop_virtual_display; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 start_virtual_display 1024x768
@@ -90,6 +92,20 @@ resting=$(ticks_per_second)
 echo map >&3
 expect_drawn "$id" 400x300+0+0 2 "mapped again"
 end_with TERM "XSCREENSAVER_WINDOW"
+
+# Nothing but the ride at 1 s, in a preview pane's size: no title and no message line where they
+# would be, only the frame-rate line that -fps asks for. Text is grey; few stars are there.
+open_host 480 300
+GYROTRAK_CLOCK=20,1000 GYROTRAK_FPS=0 start "XSCREENSAVER_WINDOW=$id" -fps
+wait_still "quiet"
+grey() {
+  import -window "$id" png:- | convert - -crop "$1" +repage \
+    -fx '(r == g && g == b && r > 0.2) ? 1 : 0' -format '%[fx:round(mean * w * h)]' info:
+}
+frame_rate=$(grey 120x30+360+0) others=$(grey 360x70+0+0)
+[ "$frame_rate" -gt 200 ] && [ "$others" -lt 30 ] ||
+  fail "hosted at 1 s: $frame_rate text pixels in the frame-rate line, $others about the title's place"
+end_with TERM "quiet"
 
 open_host 320 240
 start - -window-id "$(( id ))"

@@ -75,10 +75,9 @@ double waitBeforeFrame(FramePace& p, double nowMs) {
   return start - nowMs;
 }
 
-void startPacing() {
+void startPacing(const char* framesPerSecond) {
   Display* display = glXGetCurrentDisplay();
-  const char* fps = std::getenv("GYROTRAK_FPS");
-  pace.periodMs = framePeriodMs(fps, refreshRate(display));
+  pace.periodMs = framePeriodMs(framesPerSecond, refreshRate(display));
   pace.dueMs = 0;
   if (pace.periodMs > 0 && display != nullptr) tieSwapsToRefresh(display, glXGetCurrentDrawable());
 }

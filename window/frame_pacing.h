@@ -3,9 +3,9 @@
 // Frames no faster than the display shows them: startPacing and waitForFrameSlot are declared
 // in window/window.h. The arithmetic is here, apart from the clock and the driver.
 
-// The least time between two frames, in milliseconds, from GYROTRAK_FPS (fps, null when unset)
-// and the display's refresh rate in hertz: 1000 / N for a whole number N from 1 up; 0, no pace,
-// for "0"; otherwise 1000 / the refresh rate, 60 where that is unknown or 0.
+// The least time between two frames, in milliseconds, from the pace asked for (fps, null for
+// none) and the display's refresh rate in hertz: 1000 / N for a whole number N from 1 up; 0, no
+// pace, for "0"; otherwise 1000 / the refresh rate, 60 where that is unknown or 0.
 double framePeriodMs(const char* fps, int refreshHz);
 
 // When the next frame may start, on a steady millisecond clock.

@@ -45,11 +45,11 @@ void nameWindowClass();
 void followVisibility(void (*seenChanged)(bool seen));
 
 // Frame pacing. startPacing, once the window exists, ties swaps to the display's refresh where
-// the driver can and sets the pace: GYROTRAK_FPS frames a second, 0 for none, else the
-// display's refresh rate (60 where it is unknown). waitForFrameSlot, before each frame is
+// the driver can and sets the pace: framesPerSecond (the -pace option, else GYROTRAK_FPS), 0
+// for none, else (null, or not a whole number) the display's refresh rate (60 where unknown). waitForFrameSlot, before each frame is
 // asked for, waits out what is left of the period since the last frame (never more than one
 // period) so the frames come no faster than the pace; a late frame is followed at once.
-void startPacing();
+void startPacing(const char* framesPerSecond);
 void waitForFrameSlot();
 
 // Watches the current window: a close that destroys it, or a kill of the program's connection,

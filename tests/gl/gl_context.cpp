@@ -38,7 +38,7 @@ class WindowEnvironment : public ::testing::Environment {
     static char name[] = "gl_tests";
     static char* argv[] = {name, nullptr};
     int argc = 1;
-    openWindow(&argc, argv);
+    openWindow(&argc, argv, false, std::getenv("GYROTRAK_FPS"));
     // Tests run frames themselves, at chosen times: the toolkit must not.
     glutDisplayFunc(displayNothing);
     glutIdleFunc(nullptr);

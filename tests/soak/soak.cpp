@@ -228,7 +228,7 @@ bool report(const Figures& f, bool timed) {
 
 int main(int argc, char** argv) {
   setenv("GYROTRAK_FPS", "0", 1);  // as fast as the machine draws: no pace
-  openWindow(&argc, argv);
+  openWindow(&argc, argv, false, std::getenv("GYROTRAK_FPS"));
   // The soak runs the frames itself: the toolkit must not.
   glutDisplayFunc(displayNothing);
   glutIdleFunc(nullptr);

@@ -1,11 +1,20 @@
-// The program's own arguments and the screen-saver hosts' ways of naming a window.
+// The program's own arguments: the screen-saver hosts' ways of naming a window, and the options
+// that choose the settings, with the classic host's settings dialog that writes them.
 
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "app/parameters.h"
 
 namespace {
 
@@ -56,4 +65,116 @@ TEST(CommandLine, ABadWindowIdIsOneLineForTheUser) {
   }
   EXPECT_EQ(read({}, "junk").line.action, CommandLine::fail);
   EXPECT_STREQ(read({"-window-id"}).line.error, "gyrotrak: -window-id needs a window ID");
+}
+
+TEST(CommandLine, EverySettingOptionSetsItsResetValueWithinItsKeysBounds) {
+  struct Good {
+    std::vector<std::string> words;
+    float Parameters::*real;
+    int Parameters::*whole;
+    double value;
+  };
+  const Good goods[] = {
+      {{"-speed", "2.5"}, &Parameters::mainSpeed, nullptr, 2.5},
+      {{"--size=0.5"}, &Parameters::objectSize, nullptr, 0.5},
+      {{"--camera-distance", "-0.25"}, &Parameters::cameraZ, nullptr, -0.25},
+      {{"-fov", "179"}, nullptr, &Parameters::fovDegrees, 179},
+      {{"-fog-distance", "0.0001"}, &Parameters::fogDistance, nullptr, 0.0001},
+      {{"-fog-distance", "14"}, &Parameters::fogDistance, nullptr, 14},
+      {{"-blanking", "0"}, &Parameters::blankIntensity, nullptr, 0},
+      {{"-blanking", "100"}, nullptr, &Parameters::fullBlanking, 1},
+      {{"-tesselation", "3"}, nullptr, &Parameters::tesselation, 3},
+      {{"-tesselation", "40"}, nullptr, &Parameters::tesselation, 40},
+      {{"-letterbox", "6"}, nullptr, &Parameters::letterbox, 6},
+      {{"-polygon-mode", "points"}, nullptr, &Parameters::polygonMode, 2},
+      {{"-no-textures"}, nullptr, &Parameters::texturesOn, 0},
+      {{"-light"}, nullptr, &Parameters::spotlightsOn, 1},
+      {{"-no-fog", "-fog", "-no-fog"}, nullptr, &Parameters::fogOn, 0},  // the last one wins
+      {{"-no-stars"}, nullptr, &Parameters::universeOn, 0},
+      {{"-fps"}, nullptr, &Parameters::fpsClockOn, 1},
+  };
+  for (const Good& g : goods) {
+    const CommandLine line = read(g.words).line;
+    ASSERT_EQ(line.action, CommandLine::run) << g.words[0] << ": " << line.error;
+    static Parameters p;
+    chosenSettings = line.settings;
+    resetParameters(p);
+    EXPECT_FLOAT_EQ(g.real ? p.*g.real : p.*g.whole, static_cast<float>(g.value)) << g.words[0];
+    chosenSettings = {};
+    resetParameters(p);
+    EXPECT_NE(g.real ? p.*g.real : p.*g.whole, static_cast<float>(g.value)) << g.words[0];
+  }
+  Read r = read({"-window", "-pace", "30", "-display", ":4"}, "0x600001");
+  EXPECT_TRUE(r.line.window);
+  EXPECT_EQ(r.line.host, Host::ownWindow);  // asked for its own window, whatever the host says
+  EXPECT_STREQ(r.line.framesPerSecond, "30");
+  EXPECT_EQ(r.left, "-display :4 ");
+}
+
+TEST(CommandLine, ABadSettingOrUnknownOptionIsOneLineNamingIt) {
+  const std::pair<std::vector<std::string>, std::string> bads[] = {
+      {{"-fov", "0"}, "-fov takes a whole number of degrees from 1 to 179, not \"0\""},
+      {{"-fov", "180"}, "-fov takes a whole number of degrees from 1 to 179, not \"180\""},
+      {{"-tesselation", "2"}, "-tesselation takes a whole number from 3 to 40, not \"2\""},
+      {{"--tesselation=41"}, "--tesselation takes a whole number from 3 to 40, not \"41\""},
+      {{"-letterbox", "7"}, "-letterbox takes a whole number from 0 to 6, not \"7\""},
+      {{"-letterbox", "2.5"}, "-letterbox takes a whole number from 0 to 6, not \"2.5\""},
+      {{"-blanking", "100.5"}, "-blanking takes a percentage from 0 to 100, not \"100.5\""},
+      {{"-fog-distance", "0.00009"},
+       "-fog-distance takes a number from 0.0001 to 14, not \"0.00009\""},
+      {{"-speed", "0"}, "-speed takes a number above 0, not \"0\""},
+      {{"-size", "1e-40"}, "-size takes a number above 0, not \"1e-40\""},
+      {{"-camera-distance", "inf"}, "-camera-distance takes a number, not \"inf\""},
+      {{"-polygon-mode", "fill"}, "-polygon-mode takes polygons, lines or points, not \"fill\""},
+      {{"-pace", "-1"},
+       "-pace takes a whole number of frames a second from 0 to 100000, not \"-1\""},
+      {{"-speed"}, "-speed takes a number above 0, but none follows"},
+      {{"--fog=1"}, "--fog takes no value"},
+      {{"-bogus", "-fov", "0"}, "unknown option -bogus; gyrotrak --help lists the options"},
+      {{"bogus"}, "unexpected \"bogus\"; gyrotrak --help lists the options"},
+      {{"-window", "-root"}, "-window draws in a window of its own, not with -root"},
+  };
+  for (const auto& [words, message] : bads) {
+    const CommandLine line = read(words).line;
+    EXPECT_EQ(line.action, CommandLine::fail) << words[0];
+    EXPECT_EQ(line.error, "gyrotrak: " + message);
+  }
+  EXPECT_EQ(read({"-fov", "0", "--help"}).line.action, CommandLine::help);
+}
+
+// Every command-line text the classic host's dialog can write, at each slider's ends and
+// default, is accepted; every setting --help lists is offered there.
+TEST(CommandLine, TheHostsSettingsDialogWritesOnlyWhatTheProgramAccepts) {
+  std::ifstream file(GYROTRAK_DATA_DIR "/../dist/gyrotrak.xml");
+  std::stringstream xml;
+  xml << file.rdbuf();
+  const std::string text = xml.str();
+  std::set<std::string> offered;
+  const std::regex control("<(number|boolean|option)\\b[^>]*>");
+  const std::regex attribute("([-a-z]+)=\"([^\"]*)\"");
+  for (std::sregex_iterator c(text.begin(), text.end(), control), end; c != end; ++c) {
+    std::map<std::string, std::string> a;
+    const std::string element = c->str();
+    for (std::sregex_iterator i(element.begin(), element.end(), attribute); i != end; ++i)
+      a[(*i)[1]] = (*i)[2];
+    std::vector<std::string> args = {a["arg-set"], a["arg-unset"]};
+    for (const char* value : {"low", "high", "default"})
+      if (a.count("arg")) args.push_back(std::regex_replace(a["arg"], std::regex("%"), a[value]));
+    for (const std::string& arg : args) {
+      if (arg.empty()) continue;
+      std::istringstream words(arg);
+      std::vector<std::string> split{std::istream_iterator<std::string>(words), {}};
+      const CommandLine line = read(split).line;
+      EXPECT_EQ(line.action, CommandLine::run) << arg << ": " << line.error;
+      offered.insert(std::regex_replace(split[0], std::regex("^-(no-)?"), ""));
+    }
+  }
+  const std::string usage = usageText;
+  const std::regex listed("\n  -(no-)?([a-z][-a-z]*)");
+  for (std::sregex_iterator i(usage.begin(), usage.end(), listed), end; i != end; ++i) {
+    const std::string name = (*i)[2];
+    if (name == "window" || name == "window-id" || name == "root") continue;
+    EXPECT_TRUE(offered.count(name)) << "-" << name << " is not in the settings dialog";
+  }
+  EXPECT_EQ(offered.size(), 15u);
 }
