@@ -76,6 +76,7 @@ void pictureSeen(bool seen) {
 }  // namespace
 
 void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSecond) {
+  quietenXErrors();
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   // The size before the full-screen request takes effect. Leaving full screen, the toolkit

@@ -52,6 +52,12 @@ void followVisibility(void (*seenChanged)(bool seen));
 void startPacing(const char* framesPerSecond);
 void waitForFrameSlot();
 
+// Called before the toolkit starts: until watchForWindowLoss, an X error is noted, never printed,
+// so a window destroyed while the toolkit starts or makes its own (a window manager's that quit,
+// the program's own closed at once) cannot end the program with the X library's message and
+// status 1; the quarter-second check finds the program's window gone.
+void quietenXErrors();
+
 // Watches the current window: a close that destroys it, or a kill of the program's connection,
 // ends the program through exitProgram with status 0 and without a word (see window_loss.h).
 void watchForWindowLoss();

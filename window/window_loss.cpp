@@ -92,6 +92,10 @@ extern "C" Status XGetGeometry(Display* display, Drawable drawable, Window* root
   return library(display, drawable, root, x, y, width, height, border, depth);
 }
 
+void quietenXErrors() {
+  XSetErrorHandler(noteLostWindow);
+}
+
 void watchForWindowLoss() {
   display = glXGetCurrentDisplay();
   window = glXGetCurrentDrawable();
