@@ -3,7 +3,8 @@
 # installed tree (with the link the screen-saver hosts start the program from, and its target),
 # the desktop entries, the screen-saver description, the manual page, --help and --version, then
 # starts the installed program from an unrelated directory and reads its picture back: the globe
-# must be textured and the message line drawn, both from the installed images.
+# must be textured and the message line drawn, both from the installed images. Checks too that
+# the README names the Debian packages a plain build needs.
 #
 #   tests/install_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
@@ -12,6 +13,11 @@ source=$2
 work=$(mktemp -d /tmp/gyrotrak-install-XXXXXX)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The README names the packages a plain build needs, as tools/packages.sh has them.
+. "$source/tools/packages.sh"
+named=$(grep -m 1 '^    sudo apt-get install ' "$source/README.md" | sed 's/.* install //')
+[ "$named" = "$BUILD_PACKAGES $RUNTIME_PACKAGES" ] || fail "the README's packages: $named"
 
 DESTDIR="$work/stage" cmake --install "$build" --prefix /usr/local >/dev/null
 prefix=$work/stage/usr/local
