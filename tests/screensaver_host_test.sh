@@ -70,8 +70,10 @@ for cycle in 1 2 3; do
   # A reader of its standard error of our own, for what it prints after the host stops reading.
   timeout 60 cat "/proc/$child/fd/2" >"$work/errors" &
   reader=$!
-  # The ride: its fade-in over, more than 1000 pixels of the ribbon's blue; then moving.
-  for _ in $(seq 20); do pixels=$(blue a) && [ "$pixels" -gt 1000 ] && break; done
+  # The ride, within 20 s: its fade-in over, more than 1000 pixels of the ribbon's blue; then
+  # moving.
+  deadline=$(( SECONDS + 20 ))
+  until pixels=$(blue a) && [ "$pixels" -gt 1000 ] || (( SECONDS > deadline )); do sleep 0.2; done
   [ "$pixels" -gt 1000 ] || fail "$cycle: $pixels pixels of blue (want more than 1000)"
   import -window root "$work/b.png"
   changed=$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true)
