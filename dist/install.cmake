@@ -1,8 +1,9 @@
 # What an install adds besides the program and its images: the menu entries, the AppStream
-# metadata, the icons, the screen-saver entries, the manual page, the copyright and the
-# changelog. The manual page and the metadata get the release's version and date; the manual
-# page and the changelog are compressed as distributions ship them (gzip -9n: smallest, and no
-# file name or time inside, so the same sources give the same bytes).
+# metadata, the icons, the screen-saver entries and the link their hosts start the program from,
+# the manual page, the copyright and the changelog. The manual page and the metadata get the
+# release's version and date; the manual page and the changelog are compressed as distributions
+# ship them (gzip -9n: smallest, and no file name or time inside, so the same sources give the
+# same bytes).
 set(GYROTRAK_MAINTAINER "The Gyrotrak developers <gyrotrak@users.noreply.github.com>" CACHE STRING
   "Who signs the Debian changelog and maintains the Debian package")
 set(dist ${CMAKE_CURRENT_LIST_DIR})
@@ -45,7 +46,15 @@ endforeach()
 install(FILES ${dist}/gyrotrak-screensaver.desktop DESTINATION share/applications/screensavers
   RENAME gyrotrak.desktop)
 install(FILES ${dist}/gyrotrak.xml DESTINATION share/xscreensaver/config)
+# The hosts start a listed program only from their own folders, libexec/xscreensaver among them,
+# never from PATH: a link there to the installed program. It is relative, so that a staged tree
+# and the package point at their own copy.
+file(RELATIVE_PATH program_from_hosts /libexec/xscreensaver /${GYROTRAK_INSTALL_BINDIR}/gyrotrak)
+file(MAKE_DIRECTORY ${generated}/screensaver-link)
+file(CREATE_LINK ${program_from_hosts} ${generated}/screensaver-link/gyrotrak SYMBOLIC)
+install(FILES ${generated}/screensaver-link/gyrotrak DESTINATION libexec/xscreensaver)
 install(FILES ${generated}/gyrotrak.6.gz DESTINATION share/man/man6)
 install(FILES ${generated}/copyright ${generated}/changelog.gz DESTINATION share/doc/gyrotrak)
 unset(licence_text)
 unset(holders)
+unset(program_from_hosts)

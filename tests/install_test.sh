@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary staging folder (DESTDIR and a prefix), checks the
-# installed tree, the desktop entries, the screen-saver description, the manual page, --help and
-# --version, then starts the installed program from an unrelated directory and reads its picture
-# back: the globe must be textured and the message line drawn, both from the installed images.
+# installed tree (with the link the screen-saver hosts start the program from, and its target),
+# the desktop entries, the screen-saver description, the manual page, --help and --version, then
+# starts the installed program from an unrelated directory and reads its picture back: the globe
+# must be textured and the message line drawn, both from the installed images. Checks too that
+# the README names the Debian packages a plain build needs.
 #
 #   tests/install_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
@@ -12,9 +14,15 @@ work=$(mktemp -d /tmp/gyrotrak-install-XXXXXX)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# The README names the packages a plain build needs, as tools/packages.sh has them.
+. "$source/tools/packages.sh"
+named=$(grep -m 1 '^    sudo apt-get install ' "$source/README.md" | sed 's/.* install //')
+[ "$named" = "$BUILD_PACKAGES $RUNTIME_PACKAGES" ] || fail "the README's packages: $named"
+
 DESTDIR="$work/stage" cmake --install "$build" --prefix /usr/local >/dev/null
 prefix=$work/stage/usr/local
 expected='bin/gyrotrak
+libexec/xscreensaver/gyrotrak -> ../../bin/gyrotrak
 share/applications/gyrotrak.desktop
 share/applications/io.github.gyrotrak.Gyrotrak.desktop
 share/applications/screensavers/gyrotrak.desktop
@@ -32,7 +40,9 @@ share/icons/hicolor/64x64/apps/gyrotrak.png
 share/man/man6/gyrotrak.6.gz
 share/metainfo/io.github.gyrotrak.Gyrotrak.metainfo.xml
 share/xscreensaver/config/gyrotrak.xml'
-installed=$(cd "$work/stage" && find . -type f | sed 's|^\./usr/local/||' | sort)
+# Links with their targets.
+installed=$(cd "$work/stage" && find . ! -type d -printf '%p -> %l\n' |
+  sed 's|^\./usr/local/||; s/ -> $//' | sort)
 [ "$installed" = "$expected" ] || fail "installed files:"$'\n'"$installed"
 [ -x "$prefix/bin/gyrotrak" ] || fail "bin/gyrotrak is not executable"
 for image in font.bmp earthCloudsBW_256.bmp; do

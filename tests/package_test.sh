@@ -3,7 +3,7 @@
 # missing hardening flag; its pedantic notes are printed), the AppStream metadata and the desktop
 # entries validate without a warning, the program, its manual page, metadata and changelog all
 # carry the package's version, dpkg-shlibdeps found the libraries, and the package holds exactly
-# the expected files.
+# the expected files and links.
 #
 #   tests/package_test.sh gyrotrak_VERSION_ARCH.deb
 set -euo pipefail
@@ -44,6 +44,7 @@ zcat "$share/doc/gyrotrak/changelog.gz" | head -n 1 | grep -q "^gyrotrak ($versi
 dpkg-deb -f "$deb" Depends | grep -q 'libglut' || fail "Depends without the GLUT library"
 
 expected='usr/games/gyrotrak
+usr/libexec/xscreensaver/gyrotrak -> ../../games/gyrotrak
 usr/share/applications/gyrotrak.desktop
 usr/share/applications/io.github.gyrotrak.Gyrotrak.desktop
 usr/share/applications/screensavers/gyrotrak.desktop
@@ -61,7 +62,9 @@ usr/share/icons/hicolor/64x64/apps/gyrotrak.png
 usr/share/man/man6/gyrotrak.6.gz
 usr/share/metainfo/io.github.gyrotrak.Gyrotrak.metainfo.xml
 usr/share/xscreensaver/config/gyrotrak.xml'
-files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort)
+# Links with their targets.
+files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6, $7, $8 }' |
+  sed 's/ *$//' | sort)
 [ "$files" = "$expected" ] || fail "the package's files:"$'\n'"$files"
 for size in 16 24 32 48 64 128 256; do
   file -b "$share/icons/hicolor/${size}x$size/apps/gyrotrak.png" | grep -q "^PNG image data, $size x $size," ||

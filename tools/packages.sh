@@ -1,5 +1,5 @@
-# Shared by ./run, ./test and ./benchmark: makes sure the Debian packages a step needs are present.
-# Source it, then call ensure_packages PACKAGE...
+# Shared by ./run, ./test, ./benchmark and ./package: makes sure the Debian packages a step needs
+# are present. Source it, then call ensure_packages [--no-install-recommends] PACKAGE...
 
 missing_packages() {
   local package missing=()
@@ -11,17 +11,18 @@ missing_packages() {
 }
 
 ensure_packages() {
-  local missing
+  local missing install="apt-get install"
+  if [ "${1:-}" = --no-install-recommends ]; then install="$install $1"; shift; fi
   missing=$(missing_packages "$@")
   [ -z "$missing" ] && return 0
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing missing packages: $missing"
     apt-get update -qq >/dev/null &&
-      DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null ||
+      DEBIAN_FRONTEND=noninteractive $install -y -qq $missing >/dev/null ||
       { echo "apt-get could not install: $missing" >&2; return 1; }
   else
     echo "Missing Debian packages: $missing" >&2
-    echo "Install them with: sudo apt-get install $missing" >&2
+    echo "Install them with: sudo $install $missing" >&2
     return 1
   fi
 }
@@ -42,6 +43,12 @@ BENCH_PACKAGES="libbenchmark-dev xvfb"
 # the file type check cpack runs before dpkg-shlibdeps, lintian, the AppStream and desktop-entry
 # validators.
 PACKAGE_PACKAGES="dpkg-dev file lintian appstream desktop-file-utils"
+# Then the installed package under MATE's screen-saver host: the host, installed without the
+# packages it recommends (so without any collection of screen savers), and what the test uses
+# besides: a virtual X server, screenshots, gsettings, and strace for the exit statuses the host
+# reads.
+SCREENSAVER_HOST_PACKAGES="mate-screensaver dbus-x11"
+HOST_TEST_PACKAGES="xvfb imagemagick libglib2.0-bin strace"
 # Only for rebuilding the data images (tools/make_images.sh, tools/check_images.sh).
 IMAGE_PACKAGES="cmake g++ make"
 # Only for remaking the README's pictures and the icon (tools/screenshots.sh).
