@@ -7,6 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#include "tests/unit/bmp_bytes.h"
+#include "textures/bmp_decoder.h"
+#include "textures/bmp_file.h"
 
 namespace {
 
@@ -15,9 +20,10 @@ std::string makeFolder(const std::string& path) {
   return path;
 }
 
-void makeFile(const std::string& path) {
+void makeFile(const std::string& path, const std::vector<unsigned char>& bytes = {}) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   ASSERT_NE(file, nullptr) << path;
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::fclose(file);
 }
 
@@ -48,6 +54,54 @@ TEST(DataFiles, WorkingDirectoryFirstThenEachFolderInTurn) {
   rmdir((work + "/font.bmp").c_str());
   makeFile(work + "/font.bmp");
   EXPECT_EQ(dataFilePath("font.bmp"), "font.bmp");
+
+  ASSERT_EQ(chdir("/"), 0);
+  const std::string remove = std::string("rm -r ") + root;
+  EXPECT_EQ(std::system(remove.c_str()), 0);
+}
+
+TEST(DataFiles, AnImageThatCannotBeUsedCountsAsMissing) {
+  char root[] = "/tmp/gyrotrak-data-XXXXXX";
+  ASSERT_NE(mkdtemp(root), nullptr);
+  const std::string work = makeFolder(std::string(root) + "/work");
+  const std::string installed = makeFolder(std::string(root) + "/installed");
+  const std::string source = makeFolder(std::string(root) + "/source");
+  ASSERT_EQ(chdir(work.c_str()), 0);
+  setDataFolders({installed, source});
+  const auto read = [](std::vector<unsigned char>& rgba) {
+    return readFirstUsableBmp(dataFilePathsFrom(dataFilePath("font.bmp")), 8, -1, 0, rgba);
+  };
+
+  bmptest::Header deep;
+  deep.bitsPerPixel = 32;
+  const std::vector<unsigned char> good = bmptest::bmpBytes(bmptest::numberedPicture(8));
+  const std::vector<unsigned char> cut(good.begin(), good.end() - 1);
+  const std::vector<std::vector<unsigned char>> bad = {
+      {},
+      {good.begin(), good.begin() + 53},
+      cut,
+      bmptest::bmpBytes(bmptest::numberedPicture(8), deep),
+      bmptest::bmpBytes(bmptest::numberedPicture(16))};
+  std::vector<unsigned char> expected, rgba;
+  ASSERT_TRUE(decodeBmp(good.data(), good.size(), 8, -1, 0, expected));
+  makeFile(source + "/font.bmp", good);
+  for (const auto& bytes : bad) {  // the last place's whole image, past two bad copies
+    makeFile(work + "/font.bmp", bytes);
+    makeFile(installed + "/font.bmp", bytes);
+    EXPECT_EQ(read(rgba), 2) << bytes.size() << " bytes";
+    EXPECT_EQ(rgba, expected) << bytes.size() << " bytes";
+  }
+  // With no whole image anywhere, the first cut short, as the decoder reads it; then none.
+  ASSERT_TRUE(decodeBmp(cut.data(), cut.size(), 8, -1, 0, expected));
+  makeFile(work + "/font.bmp", bad[1]);
+  makeFile(installed + "/font.bmp", cut);
+  makeFile(source + "/font.bmp", cut);
+  EXPECT_EQ(read(rgba), 1);
+  EXPECT_EQ(rgba, expected);
+  makeFile(installed + "/font.bmp", bad[1]);
+  makeFile(source + "/font.bmp", bad[1]);
+  EXPECT_EQ(read(rgba), -1);
+  EXPECT_TRUE(rgba.empty());
 
   ASSERT_EQ(chdir("/"), 0);
   const std::string remove = std::string("rm -r ") + root;
