@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace {
 
-// Written only by setDataFolders and, on first use, by dataFilePath.
+// Written only by setDataFolders and, on first use, by placesHolding.
 std::vector<std::string> dataFolders;
 bool dataFoldersSet = false;
 
@@ -20,6 +22,25 @@ std::string executablePath() {
   const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
   if (length <= 0 || length >= static_cast<ssize_t>(sizeof path)) return "";
   return std::string(path, static_cast<std::size_t>(length));
+}
+
+// Every place that holds a file by the bare name, in the order they are searched: the working
+// directory, then each data folder.
+std::vector<std::string> placesHolding(const std::string& name) {
+  if (!dataFoldersSet) {
+#ifdef GYROTRAK_SOURCE_DATA_DIR
+    setDataFolders(defaultDataFolders(executablePath(), GYROTRAK_SOURCE_DATA_DIR));
+#else
+    setDataFolders(defaultDataFolders(executablePath(), ""));
+#endif
+  }
+  std::vector<std::string> places;
+  if (isFile(name)) places.push_back(name);
+  for (const std::string& folder : dataFolders) {
+    const std::string path = folder + "/" + name;
+    if (isFile(path)) places.push_back(path);
+  }
+  return places;
 }
 
 }  // namespace
@@ -41,17 +62,14 @@ void setDataFolders(const std::vector<std::string>& folders) {
 }
 
 std::string dataFilePath(const char* name) {
-  if (isFile(name)) return name;
-  if (!dataFoldersSet) {
-#ifdef GYROTRAK_SOURCE_DATA_DIR
-    setDataFolders(defaultDataFolders(executablePath(), GYROTRAK_SOURCE_DATA_DIR));
-#else
-    setDataFolders(defaultDataFolders(executablePath(), ""));
-#endif
-  }
-  for (const std::string& folder : dataFolders) {
-    const std::string path = folder + "/" + name;
-    if (isFile(path)) return path;
-  }
-  return name;
+  const std::vector<std::string> places = placesHolding(name);
+  return places.empty() ? name : places.front();
+}
+
+std::vector<std::string> dataFilePathsFrom(const std::string& path) {
+  std::vector<std::string> places = placesHolding(path.substr(path.rfind('/') + 1));
+  const auto at = std::find(places.begin(), places.end(), path);
+  if (at == places.end()) return {path};
+  places.erase(places.begin(), at);
+  return places;
 }

@@ -4,7 +4,8 @@
 #include <vector>
 
 // Where the program finds its two images. It reads them by their bare names from the working
-// directory, as it always has; when a file is not there it looks in each data folder in turn.
+// directory, as it always has; when a file is not there, or the image in it cannot be used, it
+// looks in each data folder in turn.
 // By default those are the installed data folder beside the executable (../share/gyrotrak) and
 // the source tree's data/ the program was built from, so a build started from anywhere and an
 // installed copy both find their images.
@@ -21,3 +22,9 @@ void setDataFolders(const std::vector<std::string>& folders);
 // by that name, otherwise the first data folder's copy that exists, otherwise name itself (the
 // load then fails as for any missing file, without a word).
 std::string dataFilePath(const char* name);
+
+// The paths to read in turn for the file at path: path itself and, when path is one of the
+// places dataFilePath looks in for a data file (the bare name or a data folder's copy), every
+// later place that holds a file by that name, in the same order; so a copy that cannot be used
+// can count as missing and the next place's be read.
+std::vector<std::string> dataFilePathsFrom(const std::string& path);

@@ -7,6 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#include "tests/unit/bmp_bytes.h"
+#include "textures/bmp_decoder.h"
+#include "textures/bmp_file.h"
 
 namespace {
 
@@ -15,9 +20,10 @@ std::string makeFolder(const std::string& path) {
   return path;
 }
 
-void makeFile(const std::string& path) {
+void makeFile(const std::string& path, const std::vector<unsigned char>& bytes = {}) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   ASSERT_NE(file, nullptr) << path;
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::fclose(file);
 }
 
@@ -48,6 +54,46 @@ TEST(DataFiles, WorkingDirectoryFirstThenEachFolderInTurn) {
   rmdir((work + "/font.bmp").c_str());
   makeFile(work + "/font.bmp");
   EXPECT_EQ(dataFilePath("font.bmp"), "font.bmp");
+
+  ASSERT_EQ(chdir("/"), 0);
+  const std::string remove = std::string("rm -r ") + root;
+  EXPECT_EQ(std::system(remove.c_str()), 0);
+}
+
+TEST(DataFiles, AnImageThatCannotBeUsedCountsAsMissing) {
+  char root[] = "/tmp/gyrotrak-data-XXXXXX";
+  ASSERT_NE(mkdtemp(root), nullptr);
+  const std::string work = makeFolder(std::string(root) + "/work");
+  const std::string installed = makeFolder(std::string(root) + "/installed");
+  const std::string source = makeFolder(std::string(root) + "/source");
+  ASSERT_EQ(chdir(work.c_str()), 0);
+  setDataFolders({installed, source});
+  const auto read = [] {
+    std::vector<unsigned char> rgba;
+    const int at = readFirstUsableBmp(dataFilePathsFrom(dataFilePath("font.bmp")), 8, -1, 0, rgba);
+    return std::make_pair(at, rgba);
+  };
+
+  using namespace bmptest;
+  Header deep;
+  deep.bitsPerPixel = 32;
+  const std::vector<unsigned char> good = bmpBytes(numberedPicture(8));
+  const std::vector<unsigned char> cut(good.begin(), good.end() - 1);
+  std::vector<unsigned char> whole, partial;
+  ASSERT_TRUE(decodeBmp(good.data(), good.size(), 8, -1, 0, whole));
+  ASSERT_TRUE(decodeBmp(cut.data(), cut.size(), 8, -1, 0, partial));
+  makeFile(source + "/font.bmp", good);
+  // Empty, headers cut short, pixels cut short, 32-bit: passed over, twice.
+  const std::vector<unsigned char> none, headers(good.begin(), good.begin() + 53);
+  for (const auto& bytes : {none, headers, cut, bmpBytes(numberedPicture(8), deep)}) {
+    makeFile(work + "/font.bmp", bytes);
+    makeFile(installed + "/font.bmp", bytes);
+    EXPECT_EQ(read(), std::make_pair(2, whole)) << bytes.size() << " bytes";
+  }
+  // With no whole image anywhere, the first one cut short, as it was read before.
+  makeFile(installed + "/font.bmp", cut);
+  makeFile(source + "/font.bmp", cut);
+  EXPECT_EQ(read(), std::make_pair(1, partial));
 
   ASSERT_EQ(chdir("/"), 0);
   const std::string remove = std::string("rm -r ") + root;
