@@ -39,7 +39,8 @@ void drawTextLayers() {
   if (params.fpsClockOn) textOverlay.drawFrameRate(framesPerSecond);
   if (helpShown) drawHelpScreen();
   textOverlay.drawGlError();
-  drawStartupTitle();
+  // The title glides across the window: it would cross the help page.
+  if (!helpShown) drawStartupTitle();
 }
 
 }  // namespace

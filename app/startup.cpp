@@ -18,6 +18,7 @@
 #include "controls/pointer.h"
 #include "controls/special_keys.h"
 #include "text/text_overlay.h"
+#include "text/text_scale.h"
 #include "textures/bmp_texture.h"
 #include "textures/data_files.h"
 #include "textures/scene_resources.h"
@@ -119,6 +120,9 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSeco
 
 bool initialise() {
   elapsedMs = glutGet(GLUT_ELAPSED_TIME);
+  const DesktopHints desktop = desktopHints();
+  textScale = chooseTextScale(std::getenv("GDK_SCALE"), desktop.resources, desktop.screenHeight);
+  textOverlay.setDefaults();
   fixedClock = parseFixedClock(std::getenv("GYROTRAK_CLOCK"));
   // The first track and scene-clock offset come from the launch's own seed, so launches differ.
   const unsigned int seed = launchSeed(elapsedMs);

@@ -5,6 +5,7 @@
 #include "app/frame_clock.h"
 #include "app/startup.h"
 #include "text/text_overlay.h"
+#include "text/text_scale.h"
 
 TitlePosition titlePosition(float t, int width, int height) {
   return {static_cast<int>(t / 8 * width),
@@ -15,6 +16,7 @@ void drawStartupTitle() {
   if (elapsedTime >= 10) return;
   const TitlePosition at = titlePosition(elapsedTime, windowWidth, windowHeight);
   textOverlay.rememberText = 0;
-  textOverlay.drawText("Gyrotrak", static_cast<short>(at.x), static_cast<short>(at.y), 60);
+  textOverlay.drawText("Gyrotrak", static_cast<short>(at.x), static_cast<short>(at.y),
+                       60 * textScale);
   textOverlay.rememberText = 1;
 }

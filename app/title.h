@@ -8,5 +8,6 @@ struct TitlePosition {
 };
 TitlePosition titlePosition(float t, int windowWidth, int windowHeight);
 
-// Draws "Gyrotrak" during the first 10 seconds without touching the message line.
+// Draws "Gyrotrak" during the first 10 seconds without touching the message line, its glyphs at
+// the text scale.
 void drawStartupTitle();

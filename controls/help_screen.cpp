@@ -1,7 +1,12 @@
 #include "controls/help_screen.h"
 
+#include <algorithm>
+#include <string>
+
 #include "app/startup.h"
+#include "text/glyph_layout.h"
 #include "text/text_overlay.h"
+#include "text/text_scale.h"
 
 int helpShown = 0;
 
@@ -40,26 +45,53 @@ const short titleX = 20, listX = 30;
 const short lineStep = 16;
 const short titleSize = 30, listSize = 18;
 const int firstGroupLines = 5;  // the special controls, set apart from the standard ones
+const float smallestScale = 0.5f;
+const int margin = 2;  // pixels kept clear at the right and bottom edges
 
 }  // namespace
 
-std::array<HelpLine, helpLineCount> helpPage(int windowHeight) {
+std::array<HelpLine, helpLineCount> helpPage(int windowHeight, float scale) {
+  auto scaled = [scale](double n) { return scaledPixels(n, scale); };
   std::array<HelpLine, helpLineCount> page;
   const short top = static_cast<short>(windowHeight * 0.09);
-  page[0] = {"Gyrotrak", titleX, top, titleSize};
+  page[0] = {"Gyrotrak", scaled(titleX), top, titleSize * scale};
 
-  short y = static_cast<short>(top + static_cast<short>(lineStep * 1.4));
+  // Each line's distance below the title at scale 1, scaled once, so that rounding does not
+  // add up down the page.
+  short below = static_cast<short>(lineStep * 1.4);
   for (int i = 0; i < helpLineCount - 1; ++i) {
-    page[i + 1] = {listLines[i], listX, y, listSize};
-    y = static_cast<short>(y + lineStep);
-    if (i + 1 == firstGroupLines) y = static_cast<short>(y + static_cast<short>(lineStep * 0.3));
+    page[i + 1] = {listLines[i], scaled(listX), static_cast<short>(top + scaled(below)),
+                   listSize * scale};
+    below = static_cast<short>(below + lineStep);
+    if (i + 1 == firstGroupLines) below = static_cast<short>(below + lineStep * 0.3);
   }
   return page;
 }
 
+float helpPageScale(int windowWidth, int windowHeight, float scale) {
+  // The page's extent at scale 1 below its first line's place, and to the right; both grow in
+  // proportion to the scale.
+  const std::array<HelpLine, helpLineCount> page = helpPage(windowHeight, 1);
+  double right = 0;
+  for (const HelpLine& line : page) {
+    // A trailing space shows nothing.
+    std::string shown = line.text;
+    shown.erase(shown.find_last_not_of(' ') + 1);
+    right = std::max(right, textRightEdge(shown.c_str(), line.x, line.size, 3));
+  }
+  const double depth = page[helpLineCount - 1].y - page[0].y;
+  const double room = windowHeight - margin - page[0].y;
+  const double fitting = std::min((windowWidth - margin) / right, room / depth);
+  return static_cast<float>(std::max<double>(smallestScale, std::min<double>(scale, fitting)));
+}
+
 void drawHelpScreen() {
   textOverlay.rememberText = 0;
-  for (const HelpLine& line : helpPage(windowHeight))
+  const float scale = helpPageScale(windowWidth, windowHeight, textScale);
+  const float slant = textOverlay.slant;
+  textOverlay.slant = 3 * scale;
+  for (const HelpLine& line : helpPage(windowHeight, scale))
     textOverlay.drawText(line.text, line.x, line.y, line.size);
+  textOverlay.slant = slant;
   textOverlay.rememberText = 1;
 }

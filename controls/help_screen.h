@@ -14,12 +14,16 @@ struct HelpLine {
   float size;
 };
 
-// The title and the 25 lines below it. Only the first line's distance from the top follows the
-// window's height (9 % of it); the lines are a fixed 16 pixels apart, so in a window lower than
-// about 451 pixels the last ones fall off the bottom.
+// The title and the 25 lines below it at the given scale. Only the first line's distance from
+// the top follows the window's height (9 % of it); at scale 1 the lines are a fixed 16 pixels
+// apart.
 constexpr int helpLineCount = 26;
-std::array<HelpLine, helpLineCount> helpPage(int windowHeight);
+std::array<HelpLine, helpLineCount> helpPage(int windowHeight, float scale);
 
-// Draws the page over the picture in the text's current style, without touching the message
-// line.
+// The scale the page is drawn at in a window of the given size: the text scale where the page
+// fits at it, else the largest that fits, but never below half.
+float helpPageScale(int windowWidth, int windowHeight, float scale);
+
+// Draws the page over the picture in the text's current style, at the scale that fits the
+// window, without touching the message line.
 void drawHelpScreen();

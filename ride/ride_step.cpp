@@ -9,6 +9,7 @@
 #include "ride/scene.h"
 #include "ride/track.h"
 #include "text/text_overlay.h"
+#include "text/text_scale.h"
 #include "textures/flare_texture.h"
 #include "textures/scene_resources.h"
 #include "textures/texture_table.h"
@@ -44,9 +45,10 @@ void tickFlare() {
 void drawCameraAngles() {
   textOverlay.rememberText = 0;
   std::snprintf(textBuffer, sizeof textBuffer, "Heading %3.0f", camera.heading);
-  textOverlay.drawText(textBuffer, 10, 40, 20);
+  const short x = scaledPixels(10, textScale);
+  textOverlay.drawText(textBuffer, x, scaledPixels(40, textScale), 20 * textScale);
   std::snprintf(textBuffer, sizeof textBuffer, "Pitch   %3.0f", camera.pitch);
-  textOverlay.drawText(textBuffer, 10, 60, 20);
+  textOverlay.drawText(textBuffer, x, scaledPixels(60, textScale), 20 * textScale);
   textOverlay.rememberText = 1;
 }
 

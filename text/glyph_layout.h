@@ -44,3 +44,12 @@ void layoutGlyphs(const char* text, short x, short baseline, float size, float s
     pen = nextPenX(pen, size);
   }
 }
+
+// The right edge of text's last glyph drawn from x at the given size and slant; x for no text.
+inline double textRightEdge(const char* text, short x, float size, float slant) {
+  double right = x;
+  layoutGlyphs(text, x, 0, size, slant, [&right](const GlyphQuad& quad) {
+    if (quad.corners[2].x > right) right = quad.corners[2].x;
+  });
+  return right;
+}

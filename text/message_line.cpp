@@ -7,13 +7,19 @@
 
 #include "app/frame_clock.h"
 #include "app/startup.h"
+#include "text/glyph_layout.h"
 #include "text/text_overlay.h"
+#include "text/text_scale.h"
 
 namespace {
 
 const float messageSeconds = 3.0f;
-const float lineSize = 20.0f;        // glyph height of all three lines, pixels
+const float lineSize = 20.0f;        // glyph height of all three lines, pixels at scale 1
 const int frameRateFromRight = 120;  // pixels between the frame-rate line and the right edge
+
+float scaledLineSize() {
+  return lineSize * textScale;
+}
 
 }  // namespace
 
@@ -33,12 +39,23 @@ void formatGlErrorLine(char (&line)[80], GLenum error, const GLubyte* descriptio
   }
 }
 
+FrameRatePlace frameRatePlace(int windowWidth, int baseY, float scale, const char* message,
+                              short messageX) {
+  const short x = static_cast<short>(windowWidth - scaledPixels(frameRateFromRight, scale));
+  const float size = lineSize * scale;
+  short y = static_cast<short>(baseY);
+  // Where the message line would run into it, the frame-rate line moves one line down.
+  if (*message != '\0' && textRightEdge(message, messageX, size, 3 * scale) >= x)
+    y = static_cast<short>(y + scaledPixels(lineSize * 1.25, scale));
+  return {x, y};
+}
+
 double messageExpiryFrom(float now) {
   return now + messageSeconds;
 }
 
 void TextOverlay::postMessage(const char* text) {
-  drawText(text, static_cast<short>(defaultX), static_cast<short>(defaultY), lineSize);
+  drawText(text, static_cast<short>(defaultX), static_cast<short>(defaultY), scaledLineSize());
   messageExpiry = messageExpiryFrom(elapsedTime);
 }
 
@@ -64,15 +81,17 @@ void TextOverlay::drawMessageLine() {
     messageExpiry = 0;
     return;
   }
-  drawText(messageText, static_cast<short>(lastX), static_cast<short>(lastY), lineSize);
+  drawText(messageText, static_cast<short>(lastX), static_cast<short>(lastY), scaledLineSize());
 }
 
 void TextOverlay::drawFrameRate(int framesPerSecond) {
   rememberText = 0;
   char line[80];
   std::snprintf(line, sizeof line, "%3d Frame/Sec", framesPerSecond);
-  const int x = windowWidth - frameRateFromRight;
-  drawText(line, static_cast<short>(x), static_cast<short>(defaultY), lineSize);
+  const FrameRatePlace at =
+      frameRatePlace(windowWidth, defaultY, textScale, messageExpiry != 0 ? messageText : "",
+                     static_cast<short>(lastX));
+  drawText(line, at.x, at.y, scaledLineSize());
   rememberText = 1;
 }
 
@@ -85,7 +104,7 @@ void TextOverlay::drawGlError() {
     char line[80];
     formatGlErrorLine(line, error, gluErrorString(error));
     const int x = static_cast<int>(windowWidth * 0.4);
-    drawText(line, static_cast<short>(x), static_cast<short>(defaultY), lineSize);
+    drawText(line, static_cast<short>(x), static_cast<short>(defaultY), scaledLineSize());
     messageExpiry = messageExpiryFrom(elapsedTime);
   }
   rememberText = 1;

@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "text/glyph_layout.h"
 #include "text/message_line.h"
+#include "text/text_scale.h"
 #include "window/window.h"
 
 TextOverlay::TextOverlay() {
@@ -12,14 +13,14 @@ TextOverlay::TextOverlay() {
 }
 
 void TextOverlay::setDefaults() {
-  defaultX = 10;
-  defaultY = 25;
+  defaultX = scaledPixels(10, textScale);
+  defaultY = scaledPixels(25, textScale);
   rememberText = 1;
   textColor[0] = textColor[1] = textColor[2] = textColor[3] = 1.0f;
   alphaRef = 0.1f;
   alphaTestOn = 1;
   blendOn = 1;
-  slant = 3.0f;
+  slant = 3.0f * textScale;
 }
 
 namespace {

@@ -9,7 +9,8 @@ class TextOverlay {
   TextOverlay();
   virtual ~TextOverlay() {}
 
-  // Puts the style fields back to their defaults; leaves the message line and the font alone.
+  // Puts the style fields back to their defaults at the text scale; leaves the message line and
+  // the font alone.
   void setDefaults();
 
   // Draws text at once with its first glyph's left edge at x and the glyphs' bottom edge y pixels

@@ -36,6 +36,15 @@ bool windowIsHosted();
 // host's size four times a second. A host window that goes ends the program quietly.
 void enterHostWindow();
 
+// What the desktop and the screen say of the size text should have: the X resource string
+// (where desktops set Xft.dpi; null where none is set) and the screen's height in pixels. Both
+// come with the connection: no round trip.
+struct DesktopHints {
+  const char* resources;
+  int screenHeight;
+};
+DesktopHints desktopHints();
+
 // Names the current window's class ("gyrotrak", "Gyrotrak"), which the toolkit leaves unset: a
 // desktop's dock or task list matches a running window to its menu entry and icon by it.
 void nameWindowClass();
@@ -46,9 +55,10 @@ void followVisibility(void (*seenChanged)(bool seen));
 
 // Frame pacing. startPacing, once the window exists, ties swaps to the display's refresh where
 // the driver can and sets the pace: framesPerSecond (the -pace option, else GYROTRAK_FPS), 0
-// for none, else (null, or not a whole number) the display's refresh rate (60 where unknown). waitForFrameSlot, before each frame is
-// asked for, waits out what is left of the period since the last frame (never more than one
-// period) so the frames come no faster than the pace; a late frame is followed at once.
+// for none, else (null, or not a whole number) the display's refresh rate (60 where unknown).
+// waitForFrameSlot, before each frame is asked for, waits out what is left of the period since the
+// last frame (never more than one period) so the frames come no faster than the pace; a late frame
+// is followed at once.
 void startPacing(const char* framesPerSecond);
 void waitForFrameSlot();
 
