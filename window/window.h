@@ -36,6 +36,12 @@ bool windowIsHosted();
 // host's size four times a second. A host window that goes ends the program quietly.
 void enterHostWindow();
 
+// Makes the toolkit's current window cover one monitor. Under a window manager it asks the
+// manager, as glutFullScreen does. With none, it moves the window to the origin of the monitor
+// the pointer is on, from XRandR's monitor list (the whole screen where the server lists none),
+// and gives it that monitor's size. A few round trips, only when called.
+void enterFullScreen();
+
 // Names the current window's class ("gyrotrak", "Gyrotrak"), which the toolkit leaves unset: a
 // desktop's dock or task list matches a running window to its menu entry and icon by it.
 void nameWindowClass();
