@@ -48,28 +48,31 @@ bool windowManagerRuns(Display* display) {
   return named != None && checkWindowOf(display, named, check) == named;
 }
 
-// The server's active monitors (XRandR 1.5); none where it cannot list them.
-std::vector<ScreenRectangle> listMonitors(Display* display) {
-  std::vector<ScreenRectangle> list;
+// Lists the server's active monitors (XRandR 1.5) and returns their count: 0 where it cannot
+// list them.
+int listMonitors(Display* display, ScreenRectangle (&list)[maxMonitors]) {
   int event = 0, error = 0, major = 0, minor = 0;
   if (!XRRQueryExtension(display, &event, &error) || !XRRQueryVersion(display, &major, &minor) ||
       major * 100 + minor < 105)
-    return list;
+    return 0;
   int count = 0;
   XRRMonitorInfo* monitors = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
+  if (monitors == nullptr) return 0;
+  count = count < maxMonitors ? count : maxMonitors;
   for (int i = 0; i < count; ++i)
-    list.push_back({monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height});
-  if (monitors != nullptr) XRRFreeMonitors(monitors);
-  return list;
+    list[i] = {monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height};
+  XRRFreeMonitors(monitors);
+  return count;
 }
 
 }  // namespace
 
-ScreenRectangle monitorAt(const std::vector<ScreenRectangle>& monitors, int x, int y,
+ScreenRectangle monitorAt(const ScreenRectangle* monitors, int count, int x, int y,
                           ScreenRectangle screen) {
   const ScreenRectangle* nearest = nullptr;
   long nearestDistance = 0;
-  for (const ScreenRectangle& monitor : monitors) {
+  for (int i = 0; i < count; ++i) {
+    const ScreenRectangle& monitor = monitors[i];
     if (monitor.width <= 0 || monitor.height <= 0) continue;
     const long distance = distanceSquared(monitor, x, y);
     if (nearest == nullptr || distance < nearestDistance) {
@@ -95,8 +98,11 @@ void enterFullScreen() {
   XQueryPointer(display, root, &pointerRoot, &child, &x, &y, &inWindowX, &inWindowY, &buttons);
   XWindowAttributes screen;
   if (!XGetWindowAttributes(display, root, &screen)) return;
+  ScreenRectangle monitors[maxMonitors];
+  const int count = listMonitors(display, monitors);
   const ScreenRectangle area =
-      monitorAt(listMonitors(display), x, y, {0, 0, screen.width, screen.height});
+      monitorAt(monitors, count, x, y, {0, 0, screen.width, screen.height});
+  // No border either: the picture starts at the monitor's first pixel.
   XSetWindowBorderWidth(display, window, 0);
   XMoveResizeWindow(display, window, area.x, area.y, area.width, area.height);
   XRaiseWindow(display, window);

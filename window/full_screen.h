@@ -7,15 +7,17 @@
 // monitor; enterFullScreen (window/window.h) then places the window itself, on the monitor
 // the pointer is on.
 
-#include <vector>
-
 // A rectangle of the X screen in pixels, (x, y) its top-left corner.
 struct ScreenRectangle {
   int x, y, width, height;
 };
 
-// The rectangle a full-screen window covers: the first of monitors that holds the point (x, y),
-// else the one nearest to it (monitors that do not tile the screen leave gaps); screen where
-// there is no monitor of any size.
-ScreenRectangle monitorAt(const std::vector<ScreenRectangle>& monitors, int x, int y,
+// The most monitors looked at: full screen is entered on a key, after start-up, where the
+// program allocates nothing, so they are listed into an array of this size.
+constexpr int maxMonitors = 16;
+
+// The rectangle a full-screen window covers: the first of the count monitors that holds the
+// point (x, y), else the one nearest to it (monitors that do not tile the screen leave gaps);
+// screen where there is no monitor of any size.
+ScreenRectangle monitorAt(const ScreenRectangle* monitors, int count, int x, int y,
                           ScreenRectangle screen);
