@@ -96,7 +96,7 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSeco
   } else if (inWindow) {
     fullScreen = 0;
   } else {
-    glutFullScreen();
+    enterFullScreen();
   }
   watchForWindowLoss();
   followVisibility(pictureSeen);

@@ -12,6 +12,7 @@
 #include "controls/selection.h"
 #include "controls/setting_step.h"
 #include "ride/camera.h"
+#include "window/window.h"
 
 int fullScreen = 1;
 int letterboxStep = 0;
@@ -139,7 +140,7 @@ void switchScreenMode() {
     glutReshapeWindow(512, 512);
     if (params.cameraMode == 0) glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
   } else {
-    glutFullScreen();
+    enterFullScreen();
     glutSetCursor(GLUT_CURSOR_NONE);
     forceClear = 1;
   }

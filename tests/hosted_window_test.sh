@@ -104,7 +104,7 @@ grey() {
 }
 frame_rate=$(grey 120x30+360+0) others=$(grey 360x70+0+0)
 [ "$frame_rate" -gt 200 ] && [ "$others" -lt 30 ] ||
-  fail "hosted at 1 s: $frame_rate text pixels in the frame-rate line, $others about the title's place"
+  fail "hosted at 1 s: $frame_rate text pixels in the frame-rate line, $others by the title"
 end_with TERM "quiet"
 
 open_host 320 240

@@ -3,7 +3,9 @@
 # back or up to 150 ms apart: its own window (full screen, and the 512 x 512 one) with no window
 # manager, a host's window, and its window under openbox. After each run it is alive, draws in
 # every quarter of a 400 x 300 window, holds no more memory than after its first 20 resizes, and
-# ends with status 0 and nothing printed on SIGTERM.
+# ends with status 0 and nothing printed on SIGTERM. Full screen covers the screen from its
+# origin, and with no window manager (none ever, or openbox quit) only the monitor the pointer
+# is on.
 #
 #   tests/resize_test.sh PROGRAM SOURCE_DIR SCREENSAVER_HOST
 set -euo pipefail
@@ -37,14 +39,15 @@ alive() {
   fail "$run: ended with status $status after $resized resizes: $(head -c 400 "$work/console")"
 }
 
-# Waits up to 2 s until the program's window is $1 x $2.
+# Waits up to 2 s until the program's window is $1 x $2, at $3 (x,y) where given.
 wait_size() {
   for _ in $(seq 40); do
-    xdotool getwindowgeometry "$window" 2>/dev/null | grep -q "Geometry: $1x$2\$" && return 0
+    xdotool getwindowgeometry "$window" 2>/dev/null | tr '\n' ' ' |
+      grep -q "Position: ${3:-[-0-9]*,[-0-9]*} .*Geometry: $1x$2 \$" && return 0
     sleep 0.05
   done
   alive
-  fail "$run: the window is not $1 x $2"
+  fail "$run: the window is not $1 x $2${3:+ at $3}:" $(xdotool getwindowgeometry "$window")
 }
 
 # Resizes the host's window, if there is one, else the program's, to $1 x $2.
@@ -79,13 +82,9 @@ expect_drawn_all_over() {
   fail "$run: not drawn all over after the resizes (share lit in each quarter: $lit)"
 }
 
-# Run $1: the program started with the environment $4... and, with $3 = f, made the 512 x 512
-# window; its resizes with seed $2; then the checks and the end on SIGTERM.
-resize_run() {
-  run=$1 resized=0 window=
-  RANDOM=$2
-  local keys=$3 first= memory status=0
-  shift 3
+# Starts the program with the environment $@ and waits for its window: $pid, $window.
+start_program() {
+  resized=0 window=
   env "$@" "$program" >"$work/console" 2>&1 &
   pid=$!
   for _ in $(seq 200); do
@@ -93,8 +92,33 @@ resize_run() {
     sleep 0.05
   done
   [ -n "$window" ] || fail "$run: no window: $(head -c 400 "$work/console")"
+}
+
+# Ends the program with SIGTERM: it must end within 2 s with status 0, having printed nothing.
+end_program() {
+  local status=0
+  kill -TERM "$pid"
+  for _ in $(seq 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+  kill -0 "$pid" 2>/dev/null && fail "$run: still running 2 s after SIGTERM"
+  wait "$pid" || status=$?
+  pid=
+  [ "$status" -eq 0 ] && [ ! -s "$work/console" ] ||
+    fail "$run: status $status after SIGTERM, printed: $(head -c 400 "$work/console")"
+  # The server destroys its window once it has seen the connection close: the next run must
+  # not find this one.
+  for _ in $(seq 40); do xdotool search --name '^Gyrotrak$' >/dev/null || break; sleep 0.05; done
+}
+
+# Run $1: the program started with the environment $4... and, with $3 = f, made the 512 x 512
+# window; its resizes with seed $2; then the checks and the end on SIGTERM.
+resize_run() {
+  run=$1
+  RANDOM=$2
+  local keys=$3 first= memory
+  shift 3
+  start_program "$@"
   # Its own window goes full screen first.
-  [ -n "$host" ] || wait_size 1024 768
+  [ -n "$host" ] || wait_size 1024 768 0,0
   [ "$keys" != f ] || { xdotool key --window "$window" f 2>/dev/null && wait_size 512 512; }
   # After 20 resizes and after the rest, to 400 x 300, which the program's window follows, and
   # a second to draw there; then its resident memory.
@@ -111,16 +135,7 @@ resize_run() {
   [ -z "$memory_margin" ] || [ $(( memory - first )) -le "$memory_margin" ] ||
     fail "$run: memory grew from $first to $memory kB"
   expect_drawn_all_over
-  kill -TERM "$pid"
-  for _ in $(seq 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-  kill -0 "$pid" 2>/dev/null && fail "$run: still running 2 s after SIGTERM"
-  wait "$pid" || status=$?
-  pid=
-  [ "$status" -eq 0 ] && [ ! -s "$work/console" ] ||
-    fail "$run: status $status after SIGTERM, printed: $(head -c 400 "$work/console")"
-  # The server destroys its window once it has seen the connection close: the next run must
-  # not find this one.
-  for _ in $(seq 40); do xdotool search --name '^Gyrotrak$' >/dev/null || break; sleep 0.05; done
+  end_program
 }
 
 resize_run "full screen, no window manager" 1 -
@@ -134,12 +149,34 @@ resize_run "host's window" 3 - "XSCREENSAVER_WINDOW=$id"
 kill "$host" && wait "$host" || true
 host=
 
-# openbox last (ended, it leaves its stale check window named on the root window), once it
-# says it has started, so that it manages the program's window from the start; the exit trap
-# ends it.
+# openbox last on this screen (ended, it leaves its stale check window named on the root
+# window, and the toolkit refuses to start beside that), once it says it has started, so that it
+# manages the program's window from the start.
 openbox --sm-disable --startup "touch $work/manager-ready" >"$work/manager.log" 2>&1 &
 manager=$!
 for _ in $(seq 200); do [ -e "$work/manager-ready" ] && break; sleep 0.05; done
 [ -e "$work/manager-ready" ] || fail "openbox did not start: $(head -c 400 "$work/manager.log")"
 resize_run "512 x 512 window under openbox" 4 f
+
+# openbox quits, leaving its check window named on the root window: "f" then finds no manager.
+run="full screen after openbox quit"
+start_program
+wait_size 1024 768 0,0
+xdotool key --window "$window" f 2>/dev/null && wait_size 512 512
+kill "$manager" && wait "$manager" || true
+manager=
+xdotool key --window "$window" f 2>/dev/null && wait_size 1024 768 0,0
+end_program
+
+# Two monitors side by side, no window manager: full screen covers the pointer's, at start and
+# after "f" twice with the pointer moved to the other.
+run="two monitors"
+start_virtual_display 2048x768
+xrandr --setmonitor left 1024/270x768/200+0+0 screen >/dev/null
+xrandr --setmonitor right 1024/270x768/200+1024+0 none >/dev/null
+xdotool mousemove 1500 300 && start_program
+wait_size 1024 768 1024,0
+xdotool key --window "$window" f 2>/dev/null && wait_size 512 512 1024,0
+xdotool mousemove 300 300 key --window "$window" f 2>/dev/null && wait_size 1024 768 0,0
+end_program
 echo "resizes: all checks passed"

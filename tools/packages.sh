@@ -33,10 +33,10 @@ RUNTIME_PACKAGES="libgl1-mesa-dri"
 # The image decoder's fuzzer: clang with libFuzzer and the sanitizers' run-time libraries.
 FUZZ_PACKAGES="clang libclang-rt-dev"
 # The install test also reads the installed picture back and checks the desktop entry and manual.
-# The window-system tests close and resize the window with xdotool, under openbox too. The
-# reference pictures are PNG files.
+# The window-system tests close and resize the window with xdotool, under openbox too, and
+# define monitors with xrandr. The reference pictures are PNG files.
 TEST_PACKAGES="libgtest-dev libpng-dev libx11-dev libxml2-utils xvfb tesseract-ocr imagemagick desktop-file-utils groff-base
-  mandoc xdotool openbox $FUZZ_PACKAGES"
+  mandoc xdotool openbox x11-xserver-utils $FUZZ_PACKAGES"
 # Google Benchmark, and the virtual X server the frame-rate runs use.
 BENCH_PACKAGES="libbenchmark-dev xvfb"
 # Building the Debian package and checking it (./package): dpkg-shlibdeps and dpkg-buildflags,

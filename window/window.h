@@ -45,6 +45,12 @@ struct DesktopHints {
 };
 DesktopHints desktopHints();
 
+// Makes the toolkit's current window cover one monitor. Under a window manager it asks the
+// manager, as glutFullScreen does. With none, it moves the window to the origin of the monitor
+// the pointer is on, from XRandR's monitor list (the whole screen where the server lists none),
+// and gives it that monitor's size. A few round trips, only when called.
+void enterFullScreen();
+
 // Names the current window's class ("gyrotrak", "Gyrotrak"), which the toolkit leaves unset: a
 // desktop's dock or task list matches a running window to its menu entry and icon by it.
 void nameWindowClass();
@@ -56,9 +62,9 @@ void followVisibility(void (*seenChanged)(bool seen));
 // Frame pacing. startPacing, once the window exists, ties swaps to the display's refresh where
 // the driver can and sets the pace: framesPerSecond (the -pace option, else GYROTRAK_FPS), 0
 // for none, else (null, or not a whole number) the display's refresh rate (60 where unknown).
-// waitForFrameSlot, before each frame is asked for, waits out what is left of the period since the
-// last frame (never more than one period) so the frames come no faster than the pace; a late frame
-// is followed at once.
+// waitForFrameSlot, before each frame is asked for, waits out what is left of the period
+// since the last frame (never more than one period) so the frames come no faster than the
+// pace; a late frame is followed at once.
 void startPacing(const char* framesPerSecond);
 void waitForFrameSlot();
 
