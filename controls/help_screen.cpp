@@ -1,7 +1,8 @@
 #include "controls/help_screen.h"
 
 #include <algorithm>
-#include <string>
+#include <cstdio>
+#include <cstring>
 
 #include "app/startup.h"
 #include "text/glyph_layout.h"
@@ -75,9 +76,10 @@ float helpPageScale(int windowWidth, int windowHeight, float scale) {
   double right = 0;
   for (const HelpLine& line : page) {
     // A trailing space shows nothing.
-    std::string shown = line.text;
-    shown.erase(shown.find_last_not_of(' ') + 1);
-    right = std::max(right, textRightEdge(shown.c_str(), line.x, line.size, 3));
+    char shown[80];
+    std::snprintf(shown, sizeof shown, "%s", line.text);
+    for (size_t n = std::strlen(shown); n > 0 && shown[n - 1] == ' '; --n) shown[n - 1] = '\0';
+    right = std::max(right, textRightEdge(shown, line.x, line.size, 3));
   }
   const double depth = page[helpLineCount - 1].y - page[0].y;
   const double room = windowHeight - margin - page[0].y;
