@@ -7,8 +7,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -149,30 +147,35 @@ TEST(CommandLine, TheHostsSettingsDialogWritesOnlyWhatTheProgramAccepts) {
   std::stringstream xml;
   xml << file.rdbuf();
   const std::string text = xml.str();
+  // The value of an attribute of one element, empty without it.
+  const auto attribute = [](const std::string& element, const std::string& name) {
+    const size_t at = element.find(" " + name + "=\"");
+    if (at == std::string::npos) return std::string();
+    const size_t from = at + name.size() + 3;
+    return element.substr(from, element.find('"', from) - from);
+  };
   std::set<std::string> offered;
-  const std::regex control("<(number|boolean|option)\\b[^>]*>");
-  const std::regex attribute("([-a-z]+)=\"([^\"]*)\"");
-  for (std::sregex_iterator c(text.begin(), text.end(), control), end; c != end; ++c) {
-    std::map<std::string, std::string> a;
-    const std::string element = c->str();
-    for (std::sregex_iterator i(element.begin(), element.end(), attribute); i != end; ++i)
-      a[(*i)[1]] = (*i)[2];
-    std::vector<std::string> args = {a["arg-set"], a["arg-unset"]};
-    for (const char* value : {"low", "high", "default"})
-      if (a.count("arg")) args.push_back(std::regex_replace(a["arg"], std::regex("%"), a[value]));
-    for (const std::string& arg : args) {
-      if (arg.empty()) continue;
-      std::istringstream words(arg);
-      std::vector<std::string> split{std::istream_iterator<std::string>(words), {}};
-      const CommandLine line = read(split).line;
-      EXPECT_EQ(line.action, CommandLine::run) << arg << ": " << line.error;
-      offered.insert(std::regex_replace(split[0], std::regex("^-(no-)?"), ""));
+  for (size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+    const std::string element = text.substr(at, text.find('>', at) - at);
+    std::vector<std::string> args = {attribute(element, "arg-set"),
+                                     attribute(element, "arg-unset")};
+    const std::string arg = attribute(element, "arg");
+    if (element.rfind("<number", 0) == 0)
+      for (const char* value : {"low", "high", "default"})
+        args.push_back(arg.substr(0, arg.find('%')) + attribute(element, value));
+    for (const std::string& words : args) {
+      if (words.empty()) continue;
+      std::istringstream split(words);
+      const std::vector<std::string> list{std::istream_iterator<std::string>(split), {}};
+      const CommandLine line = read(list).line;
+      EXPECT_EQ(line.action, CommandLine::run) << words << ": " << line.error;
+      offered.insert(list[0].substr(list[0].rfind("-no-", 0) == 0 ? 4 : 1));
     }
   }
-  const std::string usage = usageText;
-  const std::regex listed("\n  -(no-)?([a-z][-a-z]*)");
-  for (std::sregex_iterator i(usage.begin(), usage.end(), listed), end; i != end; ++i) {
-    const std::string name = (*i)[2];
+  std::istringstream usage(usageText);
+  for (std::string line; std::getline(usage, line);) {
+    if (line.rfind("  -", 0) != 0 || line[3] == '-') continue;
+    std::string name = line.substr(3, line.find_first_of(" ,", 3) - 3);
     if (name == "window" || name == "window-id" || name == "root") continue;
     EXPECT_TRUE(offered.count(name)) << "-" << name << " is not in the settings dialog";
   }
