@@ -17,9 +17,10 @@
 namespace {
 
 struct Read {
-  CommandLine line;     // its displayName points into words gone by now: see display
+  CommandLine line;     // its displayName and framesPerSecond point into words gone by now
   std::string left;     // what stays for the toolkit, space-separated
   std::string display;  // the -display the line names
+  std::string pace;     // the -pace it names
 };
 
 Read read(std::vector<std::string> words, const char* screensaverWindow = nullptr) {
@@ -28,9 +29,10 @@ Read read(std::vector<std::string> words, const char* screensaverWindow = nullpt
   for (std::string& w : words) argv.push_back(w.data());
   argv.push_back(nullptr);
   int argc = static_cast<int>(words.size());
-  Read r{readCommandLine(argc, argv.data(), screensaverWindow), {}, {}};
+  Read r{readCommandLine(argc, argv.data(), screensaverWindow), {}, {}, {}};
   for (int i = 1; i < argc; ++i) r.left += std::string(argv[i]) + " ";
   if (r.line.displayName != nullptr) r.display = r.line.displayName;
+  if (r.line.framesPerSecond != nullptr) r.pace = r.line.framesPerSecond;
   return r;
 }
 
@@ -105,7 +107,7 @@ TEST(CommandLine, EverySettingOptionSetsItsResetValueWithinItsKeysBounds) {
   Read r = read({"-window", "-pace", "30", "-display", ":4"}, "0x600001");
   EXPECT_TRUE(r.line.window);
   EXPECT_EQ(r.line.host, Host::ownWindow);  // asked for its own window, whatever the host says
-  EXPECT_STREQ(r.line.framesPerSecond, "30");
+  EXPECT_EQ(r.pace, "30");
   EXPECT_EQ(r.left, "-display :4 ");
 }
 
