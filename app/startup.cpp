@@ -20,7 +20,6 @@
 #include "text/text_overlay.h"
 #include "text/text_scale.h"
 #include "textures/bmp_texture.h"
-#include "textures/data_files.h"
 #include "textures/scene_resources.h"
 #include "textures/texture_table.h"
 #include "window/window.h"
@@ -133,7 +132,7 @@ bool initialise() {
   setDefaultRenderState();
   setFogState();
 
-  appendTexture(loadBmpTexture(dataFilePath("font.bmp").c_str(), 128, -1, 0, false));
+  appendTexture(loadDataTexture("font.bmp", 128, -1, 0, false));
   textOverlay.fontTexture = textureTable[0];
   setUpSceneResources();
 

@@ -8,10 +8,11 @@
 // texture is created and nothing is printed. Mipmapped textures get the whole chain.
 // alphaValue < 0 takes alpha from brightness; otherwise a texel gets alphaValue where any
 // channel reaches alphaThreshold, else 0.
-//
-// When fileName is where dataFilePath found a data file, a copy there that cannot be used counts
-// as missing: the later places holding that data file are read in turn, and the first whole
-// image among them is loaded (see readFirstUsableBmp), so a bad copy in the working directory
-// does not hide a good installed one.
 GLuint loadBmpTexture(const char* fileName, int size, int alphaValue, int alphaThreshold,
                       bool mipmapped);
+
+// As loadBmpTexture, for the data file name (font.bmp, say) from the first place holding a copy
+// that can be used (dataFilePaths, readFirstUsableBmp): a copy that cannot be used counts as
+// missing, so a bad copy in the working directory does not hide a good installed one.
+GLuint loadDataTexture(const char* name, int size, int alphaValue, int alphaThreshold,
+                       bool mipmapped);

@@ -3,8 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-
 namespace {
 
 // Written only by setDataFolders and, on first use, by placesHolding.
@@ -66,10 +64,6 @@ std::string dataFilePath(const char* name) {
   return places.empty() ? name : places.front();
 }
 
-std::vector<std::string> dataFilePathsFrom(const std::string& path) {
-  std::vector<std::string> places = placesHolding(path.substr(path.rfind('/') + 1));
-  const auto at = std::find(places.begin(), places.end(), path);
-  if (at == places.end()) return {path};
-  places.erase(places.begin(), at);
-  return places;
+std::vector<std::string> dataFilePaths(const char* name) {
+  return placesHolding(name);
 }

@@ -23,8 +23,7 @@ void setDataFolders(const std::vector<std::string>& folders);
 // load then fails as for any missing file, without a word).
 std::string dataFilePath(const char* name);
 
-// The paths to read in turn for the file at path: path itself and, when path is one of the
-// places dataFilePath looks in for a data file (the bare name or a data folder's copy), every
-// later place that holds a file by that name, in the same order; so a copy that cannot be used
-// can count as missing and the next place's be read.
-std::vector<std::string> dataFilePathsFrom(const std::string& path);
+// Every place holding a file by the data file name, in the order they are searched: the
+// working directory's, then each data folder's; so a copy that cannot be used can count as
+// missing and the next place's be read.
+std::vector<std::string> dataFilePaths(const char* name);

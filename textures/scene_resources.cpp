@@ -5,7 +5,6 @@
 #include "ride/track.h"
 #include "text/text_overlay.h"
 #include "textures/bmp_texture.h"
-#include "textures/data_files.h"
 #include "textures/procedural_texture.h"
 #include "textures/texture_table.h"
 
@@ -19,8 +18,7 @@ void setUpSceneResources() {
   appendTexture(makeProceduralTexture(pillowPattern));                // moteTextureEntry
 
   // Entry 5; opaque and mipmapped, since the globe is seen from near and far.
-  globeTexture = appendTexture(
-      loadBmpTexture(dataFilePath("earthCloudsBW_256.bmp").c_str(), 256, 255, 0, true));
+  globeTexture = appendTexture(loadDataTexture("earthCloudsBW_256.bmp", 256, 255, 0, true));
 
   setUpParticleEffects();
   starField.build(500, 1.5f, 0, upperHalfShell);

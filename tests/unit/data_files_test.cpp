@@ -70,7 +70,7 @@ TEST(DataFiles, AnImageThatCannotBeUsedCountsAsMissing) {
   setDataFolders({installed, source});
   const auto read = [] {
     std::vector<unsigned char> rgba;
-    const int at = readFirstUsableBmp(dataFilePathsFrom(dataFilePath("font.bmp")), 8, -1, 0, rgba);
+    const int at = readFirstUsableBmp(dataFilePaths("font.bmp"), 8, -1, 0, rgba);
     return std::make_pair(at, rgba);
   };
 
