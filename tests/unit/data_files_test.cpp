@@ -27,6 +27,24 @@ void makeFile(const std::string& path, const std::vector<unsigned char>& bytes =
   std::fclose(file);
 }
 
+// A working directory and two data folders, installed then source, in a new temporary folder.
+class DataFolders : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(mkdtemp(root), nullptr);
+    ASSERT_EQ(chdir(work.assign(makeFolder(std::string(root) + "/work")).c_str()), 0);
+    installed = makeFolder(std::string(root) + "/installed");
+    source = makeFolder(std::string(root) + "/source");
+    setDataFolders({installed, source});
+  }
+  void TearDown() override {
+    ASSERT_EQ(chdir("/"), 0);
+    EXPECT_EQ(std::system((std::string("rm -r ") + root).c_str()), 0);
+  }
+  char root[32] = "/tmp/gyrotrak-data-XXXXXX";
+  std::string work, installed, source;
+};
+
 }  // namespace
 
 TEST(DataFiles, InstalledFolderBesideTheExecutableComesBeforeTheSourceTree) {
@@ -35,15 +53,7 @@ TEST(DataFiles, InstalledFolderBesideTheExecutableComesBeforeTheSourceTree) {
   EXPECT_EQ(defaultDataFolders("", ""), std::vector<std::string>());
 }
 
-TEST(DataFiles, WorkingDirectoryFirstThenEachFolderInTurn) {
-  char root[] = "/tmp/gyrotrak-data-XXXXXX";
-  ASSERT_NE(mkdtemp(root), nullptr);
-  const std::string work = makeFolder(std::string(root) + "/work");
-  const std::string installed = makeFolder(std::string(root) + "/installed");
-  const std::string source = makeFolder(std::string(root) + "/source");
-  ASSERT_EQ(chdir(work.c_str()), 0);
-  setDataFolders({installed, source});
-
+TEST_F(DataFolders, WorkingDirectoryFirstThenEachFolderInTurn) {
   EXPECT_EQ(dataFilePath("font.bmp"), "font.bmp");  // nowhere: the bare name, to fail quietly
   makeFile(source + "/font.bmp");
   EXPECT_EQ(dataFilePath("font.bmp"), source + "/font.bmp");
@@ -54,20 +64,9 @@ TEST(DataFiles, WorkingDirectoryFirstThenEachFolderInTurn) {
   rmdir((work + "/font.bmp").c_str());
   makeFile(work + "/font.bmp");
   EXPECT_EQ(dataFilePath("font.bmp"), "font.bmp");
-
-  ASSERT_EQ(chdir("/"), 0);
-  const std::string remove = std::string("rm -r ") + root;
-  EXPECT_EQ(std::system(remove.c_str()), 0);
 }
 
-TEST(DataFiles, AnImageThatCannotBeUsedCountsAsMissing) {
-  char root[] = "/tmp/gyrotrak-data-XXXXXX";
-  ASSERT_NE(mkdtemp(root), nullptr);
-  const std::string work = makeFolder(std::string(root) + "/work");
-  const std::string installed = makeFolder(std::string(root) + "/installed");
-  const std::string source = makeFolder(std::string(root) + "/source");
-  ASSERT_EQ(chdir(work.c_str()), 0);
-  setDataFolders({installed, source});
+TEST_F(DataFolders, AnImageThatCannotBeUsedCountsAsMissing) {
   const auto read = [] {
     std::vector<unsigned char> rgba;
     const int at = readFirstUsableBmp(dataFilePaths("font.bmp"), 8, -1, 0, rgba);
@@ -94,8 +93,4 @@ TEST(DataFiles, AnImageThatCannotBeUsedCountsAsMissing) {
   makeFile(installed + "/font.bmp", cut);
   makeFile(source + "/font.bmp", cut);
   EXPECT_EQ(read(), std::make_pair(1, partial));
-
-  ASSERT_EQ(chdir("/"), 0);
-  const std::string remove = std::string("rm -r ") + root;
-  EXPECT_EQ(std::system(remove.c_str()), 0);
 }
