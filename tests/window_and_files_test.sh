@@ -16,7 +16,6 @@ program=$(realpath "$1")
 source=$2
 close_request=$(realpath "$3")
 work=$(mktemp -d /tmp/gyrotrak-files-XXXXXX)
-chmod 755 "$work"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 . "$(dirname "$0")/../tools/virtual_display.sh"
@@ -26,11 +25,13 @@ trap 'kill $pid 2>/dev/null || true; stop_virtual_display; wait 2>/dev/null || t
 start_virtual_display 1024x768
 export GYROTRAK_SEED=1
 
-# Starts the program in folder $1 (as user nobody when $2 is set and we are root, since root
-# reads any file) and waits for its window; $pid, $window.
+# Starts the program in folder $1 and waits for its window; $pid, $window. With $2 set, root
+# starts it without the capabilities that let it read any file, so a file of mode 000 is
+# unreadable to it as to anyone else, while it still reaches everything it owns (a clone under
+# a private folder included).
 start() {
   local as=()
-  [ -n "${2:-}" ] && [ "$(id -u)" -eq 0 ] && as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  [ -n "${2:-}" ] && [ "$(id -u)" -eq 0 ] && as=(setpriv --bounding-set=-dac_override,-dac_read_search)
   (cd "$1" && exec "${as[@]}" "$program" >"$work/console" 2>&1) &
   pid=$!
   window=
@@ -129,7 +130,7 @@ for image in font.bmp earthCloudsBW_256.bmp; do
     mkdir "$folder"
     cp "$source/data/font.bmp" "$source/data/earthCloudsBW_256.bmp" "$folder/"
     (cd "$folder" && make_bad $kind $image)
-    picture "$folder" "$image $kind" $([ $kind = unreadable ] && echo nobody)
+    picture "$folder" "$image $kind" $([ $kind = unreadable ] && echo without-override)
     seen=$($what)
     [ "$seen" = "$good" ] || fail "$image $kind: $what $seen, not $good as with good images"
   done
