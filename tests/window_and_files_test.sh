@@ -25,13 +25,16 @@ trap 'kill $pid 2>/dev/null || true; stop_virtual_display; wait 2>/dev/null || t
 start_virtual_display 1024x768
 export GYROTRAK_SEED=1
 
-# Starts the program in folder $1 and waits for its window; $pid, $window. With $2 set, root
-# starts it without the capabilities that let it read any file, so a file of mode 000 is
-# unreadable to it as to anyone else, while it still reaches everything it owns (a clone under
-# a private folder included).
+# Root without the capabilities that let it read any file meets a file of mode 000 as anyone
+# would, and still reaches all it owns (a clone under a private folder included).
+limited=()
+[ "$(id -u)" -eq 0 ] && limited=(setpriv --bounding-set=-dac_override,-dac_read_search)
+
+# Starts the program in folder $1 (limited as above when $2 is set) and waits for its window;
+# $pid, $window.
 start() {
   local as=()
-  [ -n "${2:-}" ] && [ "$(id -u)" -eq 0 ] && as=(setpriv --bounding-set=-dac_override,-dac_read_search)
+  [ -n "${2:-}" ] && as=("${limited[@]}")
   (cd "$1" && exec "${as[@]}" "$program" >"$work/console" 2>&1) &
   pid=$!
   window=
@@ -115,7 +118,7 @@ make_bad() {
     empty) : >"$2" ;;
     truncated) head -c 1000 "$source/data/$2" >"$2.cut" && mv "$2.cut" "$2" ;;
     directory) rm -f "$2" && mkdir "$2" ;;
-    unreadable) chmod 000 "$2" ;;
+    unreadable) chmod 000 "$2" && ! "${limited[@]}" head -c 1 "$2" >/dev/null 2>&1 ;;
     random) head -c 70000 /dev/urandom >"$2" ;;
     png) rm -f "$2" && convert -size 256x256 xc:gray "png:$2" ;;
     other) cp "$source/data/$other" "$2" ;;
@@ -129,7 +132,7 @@ for image in font.bmp earthCloudsBW_256.bmp; do
     folder=$work/$image-$kind
     mkdir "$folder"
     cp "$source/data/font.bmp" "$source/data/earthCloudsBW_256.bmp" "$folder/"
-    (cd "$folder" && make_bad $kind $image)
+    (cd "$folder" && make_bad $kind $image) || fail "$image $kind: could not make the bad file"
     picture "$folder" "$image $kind" $([ $kind = unreadable ] && echo without-override)
     seen=$($what)
     [ "$seen" = "$good" ] || fail "$image $kind: $what $seen, not $good as with good images"
