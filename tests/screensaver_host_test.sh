@@ -5,24 +5,36 @@
 # own. Each time the program must run as the host's child in its window (XSCREENSAVER_WINDOW),
 # show the ride (the ribbon's blue, moving), end within 1 s of the host's SIGTERM with status 0,
 # and print nothing. The host passes on no variable of ours (no GYROTRAK_SEED), so the checks
-# hold for any track. The package is removed again at the end.
+# hold for any track. Then the screen lock xsecurelock runs it once as its saver
+# (XSECURELOCK_SAVER), under the same checks when the lock is ended with SIGTERM.
+# At the end the gyrotrak package installed before, repacked with dpkg-repack, is put back, or
+# the package removed where there was none.
 #
 #   tests/screensaver_host_test.sh gyrotrak_VERSION_ARCH.deb   (as root)
 set -euo pipefail
 deb=$(realpath "$1")
 work=$(mktemp -d /tmp/gyrotrak-host-XXXXXX)
 . "$(dirname "$0")/../tools/virtual_display.sh"
-bus= host= tracer= child= reader=
+bus= host= tracer= child= reader= lock=
+log=$work/host.log
 finish() {
-  kill $child $host $tracer $reader $bus 2>/dev/null || true
+  kill $child $host $tracer $reader $bus $lock 2>/dev/null || true
   stop_virtual_display
   wait 2>/dev/null || true
-  apt-get remove -y -qq -o DPkg::Lock::Timeout=120 gyrotrak >/dev/null 2>&1 || true
+  if [ -e "$work"/previous/*.deb ]; then
+    dpkg -i "$work"/previous/*.deb >"$work/apt" 2>&1 || { cat "$work/apt" >&2; exit 1; }
+  else
+    apt-get remove -y -qq -o DPkg::Lock::Timeout=120 gyrotrak >/dev/null 2>&1 || true
+  fi
   rm -rf "$work"
 }
 trap finish EXIT
 trap 'exit 1' INT TERM HUP
-fail() { echo "FAIL: $*; the host's log ends:" >&2; tail -n 25 "$work/host.log" >&2; exit 1; }
+fail() { echo "FAIL: $*; the host's log ends:" >&2; tail -n 25 "$log" >&2; exit 1; }
+mkdir "$work/previous"
+if dpkg-query -W -f='${Status}' gyrotrak 2>/dev/null | grep -q 'install ok installed'; then
+  (cd "$work/previous" && dpkg-repack gyrotrak >/dev/null)
+fi
 apt-get install --reinstall -y -qq -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt" 2>&1 ||
   { cat "$work/apt" >&2; exit 1; }
 
@@ -59,6 +71,18 @@ owned && grep -q attached "$work/strace" || fail "the host or strace did not sta
 blue() { import -window root "$work/$1.png" && convert "$work/$1.png" -depth 8 rgb:- |
   perl -0777 -ne '$n = 0; while (/(.)(.)(.)/gs) { $n++ if ord $3 > 80 && ord $3 > 2 * ord $1 }
     print $n'; }
+# The program ($child) in a host's window (XSCREENSAVER_WINDOW), and the ride on the screen
+# within 20 s: its fade-in over, more than 1000 pixels of the ribbon's blue; then moving. $1
+# names the case.
+ride_shown() {
+  grep -qz '^XSCREENSAVER_WINDOW=' "/proc/$child/environ" || fail "$1: no host window"
+  local pixels changed deadline=$(( SECONDS + 20 ))
+  until pixels=$(blue a) && [ "$pixels" -gt 1000 ] || (( SECONDS > deadline )); do sleep 0.2; done
+  [ "$pixels" -gt 1000 ] || fail "$1: $pixels pixels of blue (want more than 1000)"
+  import -window root "$work/b.png"
+  changed=$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true)
+  [ "$changed" -gt 10000 ] || fail "$1: $changed pixels changed (want more than 10000)"
+}
 # The host's wait for its child returned status 0, less than a second after its SIGTERM.
 ended() { grep -qF "wait4($child, [{WIFEXITED(s) && WEXITSTATUS(s) == 0}], 0, NULL) = $child <0." \
   "$work/waits"; }
@@ -66,18 +90,10 @@ for cycle in 1 2 3; do
   timeout 10 mate-screensaver-command --activate >/dev/null || fail "$cycle: --activate"
   for _ in $(seq 100); do child=$(pgrep -P "$host" -x gyrotrak) && break; sleep 0.1; done
   [ -n "$child" ] || fail "$cycle: the host started no gyrotrak"
-  grep -qz '^XSCREENSAVER_WINDOW=0x' "/proc/$child/environ" || fail "$cycle: no host window"
   # A reader of its standard error of our own, for what it prints after the host stops reading.
   timeout 60 cat "/proc/$child/fd/2" >"$work/errors" &
   reader=$!
-  # The ride, within 20 s: its fade-in over, more than 1000 pixels of the ribbon's blue; then
-  # moving.
-  deadline=$(( SECONDS + 20 ))
-  until pixels=$(blue a) && [ "$pixels" -gt 1000 ] || (( SECONDS > deadline )); do sleep 0.2; done
-  [ "$pixels" -gt 1000 ] || fail "$cycle: $pixels pixels of blue (want more than 1000)"
-  import -window root "$work/b.png"
-  changed=$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true)
-  [ "$changed" -gt 10000 ] || fail "$cycle: $changed pixels changed (want more than 10000)"
+  ride_shown "$cycle"
 
   timeout 10 mate-screensaver-command --deactivate >/dev/null || fail "$cycle: --deactivate"
   for _ in $(seq 50); do ended && break; sleep 0.1; done
@@ -88,3 +104,32 @@ for cycle in 1 2 3; do
   child= reader=
 done
 echo "under MATE's screen-saver host: the installed program shown, ended and quiet 3 times"
+kill $host $tracer && wait $host $tracer 2>/dev/null || true
+host= tracer=
+
+# xsecurelock runs the saver through its saver_multiplex, in a window of its own on each
+# monitor, with its standard output and error. A SIGTERM to the lock ends it; strace tells the
+# saver's exit status.
+log=$work/lock.out
+XSECURELOCK_SAVER=/usr/games/gyrotrak xsecurelock >"$log" 2>&1 &
+lock=$!
+for _ in $(seq 100); do
+  child=$(pgrep -P "$(pgrep -P $lock -x saver_multiplex)" -x gyrotrak 2>/dev/null) && break
+  sleep 0.1
+done
+[ -n "$child" ] || fail "xsecurelock started no gyrotrak"
+strace -p "$child" -e trace=none -e signal=none -o "$work/saver" 2>"$work/strace" &
+tracer=$!
+ride_shown xsecurelock
+grep -q attached "$work/strace" || fail "strace did not attach to the saver"
+kill $lock
+# Gone: no process, or one only its parent has yet to reap.
+gone() { ! grep -q '^State:.[^Z]' "/proc/$child/status" 2>/dev/null; }
+for _ in $(seq 10); do gone && break; sleep 0.1; done
+gone || fail "xsecurelock's saver still running 1 s after the lock's end"
+wait $tracer || true
+wait $lock || true
+tracer= lock=
+grep -qx '+++ exited with 0 +++' "$work/saver" || fail "its saver ended so: $(cat "$work/saver")"
+[ ! -s "$log" ] || fail "printed under xsecurelock: $(cat "$log")"
+echo "under xsecurelock: the installed program shown, ended and quiet"

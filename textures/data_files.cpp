@@ -25,13 +25,7 @@ std::string executablePath() {
 // Every place that holds a file by the bare name, in the order they are searched: the working
 // directory, then each data folder.
 std::vector<std::string> placesHolding(const std::string& name) {
-  if (!dataFoldersSet) {
-#ifdef GYROTRAK_SOURCE_DATA_DIR
-    setDataFolders(defaultDataFolders(executablePath(), GYROTRAK_SOURCE_DATA_DIR));
-#else
-    setDataFolders(defaultDataFolders(executablePath(), ""));
-#endif
-  }
+  if (!dataFoldersSet) setDataFolders(defaultDataFolders(executablePath()));
   std::vector<std::string> places;
   if (isFile(name)) places.push_back(name);
   for (const std::string& folder : dataFolders) {
@@ -43,15 +37,11 @@ std::vector<std::string> placesHolding(const std::string& name) {
 
 }  // namespace
 
-std::vector<std::string> defaultDataFolders(const std::string& executable,
-                                            const std::string& sourceDataFolder) {
-  std::vector<std::string> folders;
+std::vector<std::string> defaultDataFolders(const std::string& executable) {
   const std::string::size_type slash = executable.rfind('/');
-  if (slash != std::string::npos) {
-    folders.push_back(executable.substr(0, slash + 1) + "../share/gyrotrak");
-  }
-  if (!sourceDataFolder.empty()) folders.push_back(sourceDataFolder);
-  return folders;
+  if (slash == std::string::npos) return {};
+  const std::string folder = executable.substr(0, slash + 1);
+  return {folder + "../share/gyrotrak", folder + "data"};
 }
 
 void setDataFolders(const std::vector<std::string>& folders) {

@@ -7,13 +7,13 @@
 // directory, as it always has; when a file is not there, or the image in it cannot be used, it
 // looks in each data folder in turn.
 // By default those are the installed data folder beside the executable (../share/gyrotrak) and
-// the source tree's data/ the program was built from, so a build started from anywhere and an
-// installed copy both find their images.
+// the folder data beside it, which only a build tree has: the build links it to the source
+// tree's data/. So a build started from anywhere and an installed copy both find their images,
+// and the program names no folder of the machine it was built on.
 
 // The default data folders for the executable at executablePath (an absolute path; empty when
-// unknown) built from the source tree's sourceDataFolder (empty when unknown).
-std::vector<std::string> defaultDataFolders(const std::string& executablePath,
-                                            const std::string& sourceDataFolder);
+// unknown).
+std::vector<std::string> defaultDataFolders(const std::string& executablePath);
 
 // Replaces the data folders searched after the working directory (tests search none).
 void setDataFolders(const std::vector<std::string>& folders);

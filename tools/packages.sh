@@ -43,12 +43,13 @@ BENCH_PACKAGES="libbenchmark-dev xvfb"
 # the file type check cpack runs before dpkg-shlibdeps, lintian, the AppStream and desktop-entry
 # validators.
 PACKAGE_PACKAGES="dpkg-dev file lintian appstream desktop-file-utils"
-# Then the installed package under MATE's screen-saver host: the host, installed without the
-# packages it recommends (so without any collection of screen savers), and what the test uses
-# besides: a virtual X server, screenshots, gsettings, and strace for the exit statuses the host
-# reads.
-SCREENSAVER_HOST_PACKAGES="mate-screensaver dbus-x11"
-HOST_TEST_PACKAGES="xvfb imagemagick libglib2.0-bin strace"
+# Then the installed package under MATE's screen-saver host and the screen lock xsecurelock:
+# the hosts, installed without the packages they recommend (so without any collection of screen
+# savers, which xsecurelock suggests), and what the test uses besides: a virtual X server,
+# screenshots, gsettings, strace for the exit statuses, and dpkg-repack to put back a gyrotrak
+# package installed before.
+SCREENSAVER_HOST_PACKAGES="mate-screensaver dbus-x11 xsecurelock"
+HOST_TEST_PACKAGES="xvfb imagemagick libglib2.0-bin strace dpkg-repack"
 # Only for rebuilding the data images (tools/make_images.sh, tools/check_images.sh).
 IMAGE_PACKAGES="cmake g++ make"
 # Only for remaking the README's pictures and the icon (tools/screenshots.sh).

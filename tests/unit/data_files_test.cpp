@@ -47,10 +47,10 @@ class DataFolders : public testing::Test {
 
 }  // namespace
 
-TEST(DataFiles, InstalledFolderBesideTheExecutableComesBeforeTheSourceTree) {
-  const std::vector<std::string> expected = {"/opt/g/bin/../share/gyrotrak", "/src/data"};
-  EXPECT_EQ(defaultDataFolders("/opt/g/bin/gyrotrak", "/src/data"), expected);
-  EXPECT_EQ(defaultDataFolders("", ""), std::vector<std::string>());
+TEST(DataFiles, InstalledFolderBesideTheExecutableComesBeforeTheBuildTreesLink) {
+  const std::vector<std::string> expected = {"/opt/g/bin/../share/gyrotrak", "/opt/g/bin/data"};
+  EXPECT_EQ(defaultDataFolders("/opt/g/bin/gyrotrak"), expected);
+  EXPECT_EQ(defaultDataFolders(""), std::vector<std::string>());
 }
 
 TEST_F(DataFolders, WorkingDirectoryFirstThenEachFolderInTurn) {
