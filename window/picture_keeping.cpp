@@ -63,8 +63,9 @@ Bool notesNewSize(Display*, XEvent* event, XPointer argument) {
 }
 
 // Whether the window system has told of another size that the toolkit has not passed on yet.
-// The driver's look at the window after the swap waited for the server, so the news is in the
-// queue already: no round trip.
+// The driver learnt the size from the server before it answered (the check's first look after
+// the swap waits for it; a fresh buffer's age comes with the size), so the news has reached the
+// connection already: only what it holds is read, no round trip.
 bool resizePending() {
   Display* display = glXGetCurrentDisplay();
   SizeLook look = {glXGetCurrentDrawable(), kept.width, kept.height, false};
