@@ -6,8 +6,13 @@
 //                         server that the program and its toolkit make (not the GL driver's own);
 //   STANDIN_AGE=1 or 2    GLX_EXT_buffer_age answering that age; at age 2 the back buffer is
 //                         magenta after every swap, as a flipping driver hands back a buffer
-//                         that does not hold the picture just shown;
-//   STANDIN_ACCELERATED=1 the current renderer says it is a hardware one.
+//                         that does not hold the picture just shown; at age 1, 0 after the
+//                         first swap at a new size, where GPU drivers hand back a fresh buffer;
+//   STANDIN_ACCELERATED=1 the current renderer says it is a hardware one;
+//   STANDIN_SAMPLES=N     every window is multisampled, N samples a pixel, whatever the program
+//                         asks, as where a driver's control panel forces antialiasing; and a
+//                         blit into a multisampled framebuffer copies nothing, as the GL
+//                         specification has strict drivers refuse it (Mesa copies).
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <dlfcn.h>
@@ -29,10 +34,14 @@ int setting(const char* name) {
 }
 const int age = setting("STANDIN_AGE");
 const int accelerated = setting("STANDIN_ACCELERATED");
+const int samples = setting("STANDIN_SAMPLES");
 
 // This frame's counts. The driver's own threads might call a wrapper too.
 std::atomic<int> grabs{0}, reads{0}, blits{0}, roundTrips{0};
-int countsFile = -2;  // not opened yet
+int countsFile = -2;                   // not opened yet
+thread_local bool ownRequest = false;  // the stand-in's own round trip, not counted
+bool freshBuffer = false;              // the last swap found the window at a new size
+unsigned int swapWidth = 0, swapHeight = 0;
 
 template <typename Call>
 Call next(const char* name) {
@@ -91,6 +100,12 @@ const char* withPretended(const char* real, char (&made)[8192]) {
   return made;
 }
 
+bool blitRefused() {
+  GLint sampleBuffers = 0;  // the draw framebuffer's
+  if (samples) glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+  return sampleBuffers > 0;
+}
+
 // Magenta over the whole back buffer of the current window, every bit of GL state left as it was.
 void spoilBackBuffer() {
   static const auto bind = nextProc<PFNGLBINDFRAMEBUFFERPROC>("glBindFramebuffer");
@@ -136,7 +151,7 @@ extern "C" {
 // Every Xlib request that waits for the server's reply waits in here.
 int _XReply(Display* display, void* reply, int extra, Bool discard) {
   static const auto real = next<int (*)(Display*, void*, int, Bool)>("_XReply");
-  if (madeByProgram()) roundTrips += 1;
+  if (!ownRequest && madeByProgram()) roundTrips += 1;
   return real(display, reply, extra, discard);
 }
 
@@ -157,14 +172,14 @@ void glBlitFramebuffer(GLint x0, GLint y0, GLint x1, GLint y1, GLint toX0, GLint
                        GLint toY1, GLbitfield mask, GLenum filter) {
   static const auto real = nextProc<PFNGLBLITFRAMEBUFFERPROC>("glBlitFramebuffer");
   blits += 1;
-  real(x0, y0, x1, y1, toX0, toY0, toX1, toY1, mask, filter);
+  if (!blitRefused()) real(x0, y0, x1, y1, toX0, toY0, toX1, toY1, mask, filter);
 }
 
 void glBlitFramebufferEXT(GLint x0, GLint y0, GLint x1, GLint y1, GLint toX0, GLint toY0,
                           GLint toX1, GLint toY1, GLbitfield mask, GLenum filter) {
   static const auto real = nextProc<PFNGLBLITFRAMEBUFFEREXTPROC>("glBlitFramebufferEXT");
   blits += 1;
-  real(x0, y0, x1, y1, toX0, toY0, toX1, toY1, mask, filter);
+  if (!blitRefused()) real(x0, y0, x1, y1, toX0, toY0, toX1, toY1, mask, filter);
 }
 
 Bool glXQueryCurrentRendererIntegerMESA(int attribute, unsigned int* value) {
@@ -207,15 +222,41 @@ const char* glXGetClientString(Display* display, int name) {
 void glXQueryDrawable(Display* display, GLXDrawable drawable, int attribute, unsigned int* value) {
   static const auto real = next<decltype(&glXQueryDrawable)>("glXQueryDrawable");
   if (age && attribute == GLX_BACK_BUFFER_AGE_EXT)
-    *value = age;
+    *value = freshBuffer ? 0 : age;
   else
     real(display, drawable, attribute, value);
+}
+
+GLXFBConfig* glXChooseFBConfig(Display* display, int screen, const int* asked, int* count) {
+  static const auto real = next<decltype(&glXChooseFBConfig)>("glXChooseFBConfig");
+  if (!samples || !asked) return real(display, screen, asked, count);
+  int forced[128];
+  int at = 0;
+  for (const int* pair = asked; *pair != None && at < 120; pair += 2)
+    if (pair[0] != GLX_SAMPLE_BUFFERS && pair[0] != GLX_SAMPLES) {
+      forced[at++] = pair[0];
+      forced[at++] = pair[1];
+    }
+  for (const int value : {GLX_SAMPLE_BUFFERS, 1, GLX_SAMPLES, samples, int(None)})
+    forced[at++] = value;
+  return real(display, screen, forced, count);
 }
 
 void glXSwapBuffers(Display* display, GLXDrawable drawable) {
   static const auto real = next<decltype(&glXSwapBuffers)>("glXSwapBuffers");
   real(display, drawable);
   if (age == 2 && drawable == glXGetCurrentDrawable()) spoilBackBuffer();
+  if (age == 1 && drawable == glXGetCurrentDrawable()) {
+    Window root;
+    int x, y;
+    unsigned int width = 0, height = 0, border, depth;
+    ownRequest = true;
+    XGetGeometry(display, drawable, &root, &x, &y, &width, &height, &border, &depth);
+    ownRequest = false;
+    freshBuffer = width != swapWidth || height != swapHeight;
+    swapWidth = width;
+    swapHeight = height;
+  }
   endFrame();
 }
 

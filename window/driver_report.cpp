@@ -28,13 +28,16 @@ int askAccelerated(const char* glxExtensions) {
 }  // namespace
 
 DriverReport askDriver() {
-  DriverReport report = {false, true};
+  DriverReport report = {false, true, false};
   Display* display = glXGetCurrentDisplay();
   if (!display || !glXGetCurrentContext()) return report;
   const char* extensions = glXQueryExtensionsString(display, DefaultScreen(display));
   report.bufferAge = hasGlExtension(extensions, "GLX_EXT_buffer_age");
   report.software = isSoftwareRenderer(askAccelerated(extensions),
                                        reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+  GLint sampleBuffers = 0;
+  glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+  report.multisampled = sampleBuffers > 0;
   return report;
 }
 

@@ -6,10 +6,13 @@
 struct DriverReport {
   bool bufferAge;  // GLX_EXT_buffer_age: the back buffer's age can be asked after every swap
   bool software;   // the renderer draws on the processor, as Mesa's llvmpipe does
+  // The window has a multisample buffer, as on desktops whose driver settings force
+  // antialiasing: drawing lands in it, and each swap shows it resolved.
+  bool multisampled;
 };
 
-// Asks once per call; without a current GLX context it reports a software renderer without
-// buffer age, the case that trusts the driver least cheaply.
+// Asks once per call, with the window's framebuffer bound; without a current GLX context it
+// reports a software renderer without buffer age, the case that trusts the driver least cheaply.
 DriverReport askDriver();
 
 // The back buffer's age as GLX_EXT_buffer_age reports it: 1 when it holds the picture just

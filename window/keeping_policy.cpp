@@ -2,7 +2,11 @@
 
 void followResize(KeepingPolicy& policy, const DriverReport& driver) {
   policy.swapsAtSize = 0;
-  const bool framebuffer = policy.framebufferForGood || (!driver.bufferAge && !driver.software);
+  // The back buffer's age tells of the window's colour buffer, not of the multisample buffer
+  // that a multisampled window's next frame draws over; the swap check reads the latter.
+  const bool ageSaysNothing = driver.bufferAge && driver.multisampled;
+  const bool framebuffer =
+      policy.framebufferForGood || ageSaysNothing || (!driver.bufferAge && !driver.software);
   policy.way = framebuffer ? PictureKeeping::framebuffer : PictureKeeping::swap;
 }
 

@@ -6,7 +6,9 @@
 // flipped, a smaller one copied), so the choice is made again; a software driver whose swap
 // once lost the picture at a steady size keeps it in the framebuffer object for good. Drivers
 // hand back fresh buffers at a new size: a picture lost in the first swaps after a resize (or
-// at start-up) only restarts from black, as the resize itself does.
+// at start-up), or with a new size already on its way, only restarts from black, as the resize
+// itself does. In a multisampled window the buffer age vouches for nothing the next frame draws
+// over, so there the framebuffer object takes its place.
 //
 // On llvmpipe a few dozen pixels at the edges of blended shapes come out differently in a
 // framebuffer object, which it stores the other way up from the window, so the reference
@@ -17,7 +19,7 @@
 enum class PictureKeeping {
   undecided,   // no size known yet
   swap,        // drawn into the window; the swap keeps the back buffer
-  framebuffer  // drawn into a framebuffer object, blitted to the window before each swap
+  framebuffer  // drawn into a framebuffer object, copied to the window before each swap
 };
 
 // Swaps at a new size that may lose the picture because of the resize, not of the driver.

@@ -14,12 +14,12 @@ namespace {
 
 // Everything below is written only by this file's functions.
 struct KeptPicture {
-  DriverReport driver = {false, true};
+  DriverReport driver = {false, true, false};
   int driverKnown = 0;
   KeepingPolicy policy;
   int fixed = 0;              // tests and the benchmark chose the way
   int width = 0, height = 0;  // the window's size, as the reshape gave it
-  PictureFramebuffer picture = {0, 0, 0, 0, 0};
+  PictureFramebuffer picture = {0, 0, 0, 0, 0, false};
   SampleLayout layout = {};
   KeepingRecord record = {};
 };
@@ -63,8 +63,9 @@ Bool notesNewSize(Display*, XEvent* event, XPointer argument) {
 }
 
 // Whether the window system has told of another size that the toolkit has not passed on yet.
-// The driver's look at the window after the swap waited for the server, so the news is in the
-// queue already: no round trip.
+// The driver learnt the size from the server before it answered (the check's first look after
+// the swap waits for it; a fresh buffer's age comes with the size), so the news has reached the
+// connection already: only what it holds is read, no round trip.
 bool resizePending() {
   Display* display = glXGetCurrentDisplay();
   SizeLook look = {glXGetCurrentDrawable(), kept.width, kept.height, false};
@@ -88,7 +89,7 @@ void makeWhatTheWayNeeds() {
   const bool fits = kept.picture.width == kept.width && kept.picture.height == kept.height;
   if (kept.picture.framebuffer && (!wanted || !fits)) freePictureFramebuffer(kept.picture);
   if (wanted && !kept.picture.framebuffer &&
-      !makePictureFramebuffer(kept.picture, kept.width, kept.height))
+      !makePictureFramebuffer(kept.picture, kept.width, kept.height, kept.driver.multisampled))
     kept.policy.way = PictureKeeping::swap;
   bindPictureFramebuffer(kept.picture.framebuffer);
 }
@@ -104,7 +105,7 @@ void noteSwap(bool keptPicture, bool resizing) {
 }
 
 void showFromFramebuffer(void (*swapBuffers)()) {
-  blitPictureToWindow(kept.picture);
+  copyPictureToWindow(kept.picture);
   swapBuffers();
   if (!windowLossNoticed()) bindPictureFramebuffer(kept.picture.framebuffer);
 }
@@ -116,7 +117,10 @@ void showFromBackBuffer(void (*swapBuffers)()) {
   swapBuffers();
   if (windowLossNoticed()) return;
   if (kept.driver.bufferAge && kept.policy.way == PictureKeeping::swap) {
-    noteSwap(backBufferAge() == 1, false);
+    // A driver hands back a fresh buffer (age 0) at a new size, which may have come before the
+    // toolkit passed it on.
+    const bool aged = backBufferAge() == 1;
+    noteSwap(aged, !aged && resizePending());
   } else if (sampling) {
     // The software driver takes the window's size at its first look after the swap, and a read
     // would clip to the size before and then read the new buffer: a clear of nothing makes it

@@ -11,6 +11,9 @@
 // - a software renderer without it (llvmpipe under Xvfb): drawn into the window and every swap
 //   checked with a few short reads; a swap that loses the picture at a steady size moves it
 //   into the framebuffer object for good.
+// A multisampled window takes the framebuffer object's picture as a textured quad, since a blit
+// into it is invalid, and where the driver offers buffer age it always keeps the picture there:
+// the age tells nothing of the multisample buffer the next frame draws over.
 // No frame grabs the X server or waits for it to learn the window's size, and only the software
 // way reads pixels back.
 

@@ -32,13 +32,17 @@ TEST(KeepingPolicy, OneWayPerDriverChosenAtEachSizeFromWhatTheDriverSays) {
   const Story stories[] = {
       // Buffer age: losses while a new size settles restart the picture; later ones move it
       // into the framebuffer object until the next size, which asks the driver again.
-      {{true, false}, "Rs l!s l!s ks l!f kf lf Rs ks ks ks l!f Rs"},
-      {{true, true}, "Rs ks ks ks ks"},
-      // A hardware renderer without it: the framebuffer object always.
-      {{false, false}, "Rf lf kf Rf"},
+      {{true, false, false}, "Rs l!s l!s ks p!s l!f kf lf Rs ks ks ks l!f Rs"},
+      {{true, true, false}, "Rs ks ks ks ks"},
+      // A hardware renderer without it, or a multisampled window whose age tells nothing of its
+      // multisample buffer: the framebuffer object always.
+      {{false, false, false}, "Rf lf kf Rf"},
+      {{true, false, true}, "Rf kf Rf"},
       // A software one: losses while settling or with a resize on its way restart the picture;
-      // one at a steady size moves it into the framebuffer object for good.
-      {{false, true}, "Rs l!s l!s ks p!s ks l!f kf Rf lf"},
+      // one at a steady size moves it into the framebuffer object for good. Its swap check
+      // reads the multisample buffer, so it holds for a multisampled window too.
+      {{false, true, false}, "Rs l!s l!s ks p!s ks l!f kf Rf lf"},
+      {{false, true, true}, "Rs l!s ks p!s l!f Rf"},
   };
   for (const Story& story : stories) {
     SCOPED_TRACE(story.steps);
