@@ -29,7 +29,8 @@ const char* const usageText =
     "  -fps, -no-fps       the frames-per-second line (default off; c)\n"
     "\n"
     "Window and pace:\n"
-    "  -window             start in a 512 x 512 window, not full screen (f)\n"
+    "  -window             start in a window, not full screen (f): 512 x 512, or the\n"
+    "                      size -geometry WxH gives\n"
     "  -pace N             N frames a second, 0 for as fast as the machine draws\n"
     "                      (default: the display's refresh rate)\n"
     "  -window-id ID       draw in the window ID (decimal, or hexadecimal with 0x)\n"
@@ -45,6 +46,7 @@ const char* const usageText =
     "  GYROTRAK_FPS=N       as -pace N, which wins over it\n"
     "  GYROTRAK_CLOCK=STEP,END  a fixed clock of STEP ms a frame until END ms, for\n"
     "                       screenshots and tests\n"
+    "  A malformed GYROTRAK_ value is named on standard error and ignored.\n"
     "\n"
     "The toolkit's own options, such as -display and -geometry, pass through.\n";
 
