@@ -1,9 +1,9 @@
 #include "app/command_line.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+
+#include "base/number_text.h"
 
 const char* const usageText =
     "Usage: gyrotrak [OPTION]... [TOOLKIT-OPTION]...\n"
@@ -29,7 +29,8 @@ const char* const usageText =
     "  -fps, -no-fps       the frames-per-second line (default off; c)\n"
     "\n"
     "Window and pace:\n"
-    "  -window             start in a 512 x 512 window, not full screen (f)\n"
+    "  -window             start in a window, not full screen (f): 512 x 512, or the\n"
+    "                      size -geometry WxH gives\n"
     "  -pace N             N frames a second, 0 for as fast as the machine draws\n"
     "                      (default: the display's refresh rate)\n"
     "  -window-id ID       draw in the window ID (decimal, or hexadecimal with 0x)\n"
@@ -45,8 +46,11 @@ const char* const usageText =
     "  GYROTRAK_FPS=N       as -pace N, which wins over it\n"
     "  GYROTRAK_CLOCK=STEP,END  a fixed clock of STEP ms a frame until END ms, for\n"
     "                       screenshots and tests\n"
+    "  A malformed GYROTRAK_ value is named on standard error and ignored.\n"
     "\n"
     "The toolkit's own options, such as -display and -geometry, pass through.\n";
+
+const char* const paceAccepts = "a whole number of frames a second from 0 to 100000";
 
 namespace {
 
@@ -87,16 +91,11 @@ OptionWord readOptionWord(const char* word) {
   return w;
 }
 
-// A window ID: decimal, or hexadecimal with 0x; 0 is no window.
+// A window ID: decimal, or hexadecimal with 0x; 0 is no window, and X names no window past
+// 32 bits.
 bool parseWindowId(const char* text, unsigned long& id) {
-  if (text == nullptr || *text < '0' || *text > '9') return false;
-  const bool hex = text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-  char* end = nullptr;
-  errno = 0;
-  const unsigned long long value = std::strtoull(hex ? text + 2 : text, &end, hex ? 16 : 10);
-  if (errno != 0 || *end != '\0' || end == text + (hex ? 2 : 0) || value == 0 ||
-      value > 0xffffffffull)
-    return false;
+  unsigned long long value = 0;
+  if (!readWindowId(text, 0xffffffffull, value)) return false;
   id = static_cast<unsigned long>(value);
   return true;
 }
@@ -133,6 +132,7 @@ CommandLine readCommandLine(int& argc, char** argv, const char* screensaverWindo
     if (const ToolkitOption* toolkit = toolkitOption(a)) {
       if (toolkit->takesValue && i + 1 < argc) {
         if (std::strcmp(a, "-display") == 0) line.displayName = argv[i + 1];
+        if (std::strcmp(a, "-geometry") == 0) line.geometry = argv[i + 1];
         argv[kept++] = argv[i++];
       }
       argv[kept++] = argv[i];
@@ -159,11 +159,10 @@ CommandLine readCommandLine(int& argc, char** argv, const char* screensaverWindo
       idText = value();
       if (idText == nullptr) fail(line, "gyrotrak: %s needs a window ID", w.written);
     } else if (std::strcmp(w.name, "pace") == 0) {
-      long frames = 0;
+      long long frames = 0;
       line.framesPerSecond = value();
-      if (!readWholeNumber(line.framesPerSecond, 0, 100000, frames))
-        failValue(line, w.written, "a whole number of frames a second from 0 to 100000",
-                  line.framesPerSecond);
+      if (!readWholeNumber(line.framesPerSecond, 0, mostFramesPerSecond, frames))
+        failValue(line, w.written, paceAccepts, line.framesPerSecond);
     } else if (setting >= 0 && !optionTakesValue(setting) && w.value != nullptr) {
       fail(line, "gyrotrak: %s takes no value", w.written);
     } else if (setting >= 0) {

@@ -12,6 +12,7 @@ struct CommandLine {
   Host host;
   unsigned long windowId;       // for Host::window
   const char* displayName;      // the toolkit's -display option, left for it; null without one
+  const char* geometry;         // the toolkit's -geometry option, left for it; null without one
   bool window;                  // -window: the 512 x 512 window instead of full screen
   const char* framesPerSecond;  // -pace's whole number; null without it
   SettingChoices settings;      // the settings options, in order
@@ -30,3 +31,6 @@ CommandLine readCommandLine(int& argc, char** argv, const char* screensaverWindo
 
 // The text --help prints.
 extern const char* const usageText;
+
+// What -pace and GYROTRAK_FPS accept, in the words of the line that refuses another value.
+extern const char* const paceAccepts;

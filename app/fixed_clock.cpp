@@ -1,36 +1,24 @@
 #include "app/fixed_clock.h"
 
-#include <cerrno>
 #include <climits>
-#include <cstdlib>
+#include <cstring>
+
+#include "base/number_text.h"
 
 FixedClock fixedClock = {0, 0, 0};
-
-namespace {
-
-// A whole decimal number from text up to the character stop, within [low, high].
-bool parseNumber(const char* text, char stop, long low, long high, const char*& end, int& value) {
-  if (*text < '0' || *text > '9') return false;
-  char* after = nullptr;
-  errno = 0;
-  const long number = std::strtol(text, &after, 10);
-  if (errno != 0 || *after != stop || number < low || number > high) return false;
-  value = static_cast<int>(number);
-  end = after;
-  return true;
-}
-
-}  // namespace
 
 FixedClock parseFixedClock(const char* text) {
   FixedClock clock = {0, 0, 0};
   if (text == nullptr) return clock;
-  const char* end = text;
-  int step = 0, last = 0;
-  if (!parseNumber(text, ',', 1, 100, end, step)) return clock;
-  if (!parseNumber(end + 1, '\0', 0, INT_MAX, end, last)) return clock;
-  clock.stepMs = step;
-  clock.endMs = last;
+  const char* comma = std::strchr(text, ',');
+  char step[24] = "";
+  if (comma == nullptr || comma - text >= static_cast<long>(sizeof step)) return clock;
+  std::memcpy(step, text, static_cast<size_t>(comma - text));
+  long long stepMs = 0, endMs = 0;
+  if (!readWholeNumber(step, 1, 100, stepMs) || !readWholeNumber(comma + 1, stepMs, INT_MAX, endMs))
+    return clock;
+  clock.stepMs = static_cast<int>(stepMs);
+  clock.endMs = static_cast<int>(endMs);
   return clock;
 }
 

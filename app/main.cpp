@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
+#include "app/environment_check.h"
 #include "app/program_exit.h"
 #include "app/startup.h"
 #include "window/window.h"
@@ -29,11 +30,12 @@ int main(int argc, char** argv) {
     exitProgram(1);
   }
 
+  nameMalformedVariables();
   chosenSettings = line.settings;
   // The option wins over the environment's pace.
   const char* pace = line.framesPerSecond;
   if (pace == nullptr) pace = std::getenv("GYROTRAK_FPS");
-  openWindow(&argc, argv, line.window, pace);
+  openWindow(&argc, argv, line.window, pace, line.geometry);
   if (!initialise()) {
     std::printf("App cannot initialize.\n");
     exitProgram(0);

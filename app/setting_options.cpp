@@ -1,12 +1,10 @@
 #include "app/setting_options.h"
 
-#include <cerrno>
 #include <cfloat>
-#include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 #include "app/parameters.h"
+#include "base/number_text.h"
 
 SettingChoices chosenSettings;
 
@@ -63,15 +61,6 @@ const SettingOption options[] = {
 };
 constexpr int optionCount = sizeof options / sizeof options[0];
 
-// A finite number in plain decimal or exponent notation, nothing before or after it.
-bool readNumber(const char* text, double& value) {
-  if (text == nullptr || *text == '\0' || std::strchr("+-.0123456789", *text) == nullptr)
-    return false;
-  char* end = nullptr;
-  value = std::strtod(text, &end);
-  return end != text && *end == '\0' && std::isfinite(value);
-}
-
 int polygonModeNamed(const char* text) {
   static const char* const names[] = {"polygons", "lines", "points"};
   for (int mode = 0; mode < 3; ++mode)
@@ -81,13 +70,14 @@ int polygonModeNamed(const char* text) {
 
 // The option's value read from text, or false where it accepts no such value.
 bool readValue(const SettingOption& o, const char* text, double& value) {
-  long whole = 0;
+  long long whole = 0;
   switch (o.kind) {
     case Kind::number:
     case Kind::percentage:
-      return readNumber(text, value) && value >= o.low && value <= o.high;
+      return readDecimal(text, o.low, o.high, value);
     case Kind::wholeNumber:
-      if (!readWholeNumber(text, static_cast<long>(o.low), static_cast<long>(o.high), whole))
+      if (!readWholeNumber(text, static_cast<long long>(o.low), static_cast<long long>(o.high),
+                           whole))
         return false;
       value = static_cast<double>(whole);
       return true;
@@ -143,12 +133,4 @@ void applySettingChoices(const SettingChoices& choices, Parameters& p) {
       p.*o.whole = static_cast<int>(value);
     }
   }
-}
-
-bool readWholeNumber(const char* text, long low, long high, long& value) {
-  if (text == nullptr || *text < '0' || *text > '9') return false;
-  char* end = nullptr;
-  errno = 0;
-  value = std::strtol(text, &end, 10);
-  return errno == 0 && *end == '\0' && value >= low && value <= high;
 }

@@ -35,6 +35,3 @@ bool chooseSetting(int option, const char* value, SettingChoices& choices, const
 
 // Writes every choice into the block, over whatever it held.
 void applySettingChoices(const SettingChoices& choices, Parameters& parameters);
-
-// A whole number within low..high, written in decimal digits only. False for anything else.
-bool readWholeNumber(const char* text, long low, long high, long& value);

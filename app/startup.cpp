@@ -73,20 +73,36 @@ void pictureSeen(bool seen) {
   }
 }
 
+// The text scale for a monitor height pixels high, unless the desktop says one.
+void scaleTextForMonitor(int height) {
+  textScale = chooseTextScale(std::getenv("GDK_SCALE"), desktopResources(), height);
+  textOverlay.setScaledSizes();
+}
+
+// Keys run as commands. Once the fixed clock has run out no frame runs, so an exit asked for
+// then starts the frames again, for its fade or, on a second press, to end at once.
+void keyPressed(unsigned char key, int x, int y) {
+  keyboardCallback(key, x, y);
+  if (exiting) glutIdleFunc(idle);
+}
+
 }  // namespace
 
-void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSecond) {
+void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSecond,
+                const char* geometry) {
   quietenXErrors();
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-  // The size before the full-screen request takes effect. Leaving full screen, the toolkit
-  // returns to this size before it takes any other request, so it is the one "f" asks for. For
-  // a host's window, the smallest: the toolkit shows its window as a top-level one first, which
-  // a window manager may frame for a moment before it moves into the host's window.
+  // The size before the full-screen request takes effect, 512 x 512 unless -geometry gives one.
+  // Leaving full screen, the toolkit returns to this size before it takes any other request, so
+  // it is the one "f" asks for. For a host's window, the smallest: the toolkit shows its window
+  // as a top-level one first, which a window manager may frame for a moment before it moves
+  // into the host's window.
+  const AskedWindow asked = askedWindow(geometry);
   if (windowIsHosted()) {
     glutInitWindowSize(1, 1);
   } else {
-    glutInitWindowSize(512, 512);
+    glutInitWindowSize(asked.width, asked.height);
   }
   glutCreateWindow("Gyrotrak");
   nameWindowClass();
@@ -94,6 +110,7 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSeco
     enterHostWindow();
   } else if (inWindow) {
     fullScreen = 0;
+    if (!asked.placed) placeOwnWindow(asked.width, asked.height);
   } else {
     enterFullScreen();
   }
@@ -104,7 +121,7 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSeco
 
   // Input belongs to a host: it ends the program when the user moves.
   if (!windowIsHosted()) {
-    glutKeyboardFunc(keyboardCallback);
+    glutKeyboardFunc(keyPressed);
     glutSpecialFunc(specialKeyCallback);
     glutSpecialUpFunc(specialKeyUpCallback);
     glutMouseFunc(mouseButtonCallback);
@@ -119,8 +136,7 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSeco
 
 bool initialise() {
   elapsedMs = glutGet(GLUT_ELAPSED_TIME);
-  const DesktopHints desktop = desktopHints();
-  textScale = chooseTextScale(std::getenv("GDK_SCALE"), desktop.resources, desktop.screenHeight);
+  followMonitorHeight(scaleTextForMonitor);
   textOverlay.setDefaults();
   fixedClock = parseFixedClock(std::getenv("GYROTRAK_CLOCK"));
   // The first track and scene-clock offset come from the launch's own seed, so launches differ.
@@ -165,12 +181,16 @@ void display() {
     elapsedMs = glutGet(GLUT_ELAPSED_TIME);
   } else {
     const int reading = nextFixedClockReading(fixedClock);
-    // Out of steps: the last picture stays on screen and no more frames run.
-    if (reading < 0) {
+    if (reading >= 0) {
+      elapsedMs = reading;
+    } else if (exiting) {
+      // Past the end the clock runs on only for an exit's fade.
+      elapsedMs += fixedClock.stepMs;
+    } else {
+      // Out of steps: the last picture stays on screen and no more frames run.
       glutIdleFunc(nullptr);
       return;
     }
-    elapsedMs = reading;
   }
   frame();
   // Swaps and makes sure the next frame finds the finished picture, whatever the driver's swap
@@ -186,5 +206,6 @@ void reshape(int width, int height) {
   windowWidth = width;
   windowHeight = height;
   followWindowSize(width, height);
+  followMonitorSize(width, height);
   glViewport(0, 0, width, height);
 }

@@ -4,13 +4,15 @@
 extern int windowWidth;
 extern int windowHeight;
 
-// Toolkit initialisation, the "Gyrotrak" window (full screen, or 512 x 512 when inWindow is
-// set, or the host's window that findHostWindow found), its callbacks and the pop-up menu, and
-// the frames' pace: framesPerSecond frames a second, 0 for none, null for the display's rate.
-void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSecond);
+// Toolkit initialisation, the "Gyrotrak" window (full screen, or a window when inWindow is set,
+// 512 x 512 or the size the toolkit's -geometry value geometry gives, or the host's window that
+// findHostWindow found), its callbacks and the pop-up menu, and the frames' pace:
+// framesPerSecond frames a second, 0 for none, null for the display's rate.
+void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSecond,
+                const char* geometry = nullptr);
 
-// Clock, scene clock, first reset, fixed GL state, textures and scene resources, the first
-// message and the hidden pointer. Always succeeds.
+// Clock, text scale, scene clock, first reset, fixed GL state, textures and scene resources, the
+// first message and the hidden pointer. Always succeeds.
 bool initialise();
 
 // The toolkit's callbacks.

@@ -1,16 +1,14 @@
 #include "app/startup_seed.h"
 
-#include <cerrno>
 #include <chrono>
 #include <climits>
 #include <cstdlib>
 
+#include "base/number_text.h"
+
 bool parseSeed(const char* text, unsigned int& seed) {
-  if (text == nullptr || *text < '0' || *text > '9') return false;
-  char* end = nullptr;
-  errno = 0;
-  const unsigned long long value = std::strtoull(text, &end, 10);
-  if (errno != 0 || *end != '\0' || value > UINT_MAX) return false;
+  long long value = 0;
+  if (!readWholeNumber(text, 0, UINT_MAX, value)) return false;
   seed = static_cast<unsigned int>(value);
   return true;
 }

@@ -7,7 +7,7 @@
 // wall clock instead; GYROTRAK_SEED (a decimal number) fixes it, for tests and screenshots.
 // Every later reset seeds from elapsedMs as before.
 
-// The seed named by text, when it is a whole decimal number in the unsigned range.
+// The seed named by text, when it is a whole number (base/number_text.h) from 0 to 4294967295.
 bool parseSeed(const char* text, unsigned int& seed);
 
 // fixedSeed when it parses, otherwise a mix of the wall clock (nanoseconds) and elapsedMs.

@@ -5,7 +5,8 @@
 # every quarter of a 400 x 300 window, holds no more memory than after its first 20 resizes, and
 # ends with status 0 and nothing printed on SIGTERM. Full screen covers the screen from its
 # origin, and with no window manager (none ever, or openbox quit) only the monitor the pointer
-# is on.
+# is on. -window makes the size -geometry gives, at its place, else (with no window manager)
+# centred on the pointer's monitor.
 #
 #   tests/resize_test.sh PROGRAM SOURCE_DIR SCREENSAVER_HOST
 set -euo pipefail
@@ -82,10 +83,12 @@ expect_drawn_all_over() {
   fail "$run: not drawn all over after the resizes (share lit in each quarter: $lit)"
 }
 
-# Starts the program with the environment $@ and waits for its window: $pid, $window.
+# Starts the program with the environment $@ and the arguments in $args and waits for its
+# window: $pid, $window.
+args=()
 start_program() {
   resized=0 window=
-  env "$@" "$program" >"$work/console" 2>&1 &
+  env "$@" "$program" "${args[@]}" >"$work/console" 2>&1 &
   pid=$!
   for _ in $(seq 200); do
     window=$(xdotool search --name '^Gyrotrak$' | head -1) && [ -n "$window" ] && break
@@ -141,6 +144,19 @@ resize_run() {
 resize_run "full screen, no window manager" 1 -
 resize_run "512 x 512 window, no window manager" 2 f
 
+# Run $1: the program started with the arguments $4...: its window is $2 (WIDTHxHEIGHT) at $3
+# (x,y; empty for anywhere).
+window_run() {
+  run=$1 args=("${@:4}")
+  start_program
+  wait_size "${2%x*}" "${2#*x}" "$3"
+  end_program
+  args=()
+}
+# -geometry's size and place; with no place, centred, wholly on the screen.
+window_run "-window -geometry, no window manager" 300x200 40,30 -window -geometry 300x200+40+30
+window_run "-window, no window manager" 512x512 256,128 -window
+
 # A host's window, 320 x 240 at first, which the program's window follows.
 coproc host_window { exec "$host_program" 320 240; }
 host=$host_window_PID
@@ -157,6 +173,7 @@ manager=$!
 for _ in $(seq 200); do [ -e "$work/manager-ready" ] && break; sleep 0.05; done
 [ -e "$work/manager-ready" ] || fail "openbox did not start: $(head -c 400 "$work/manager.log")"
 resize_run "512 x 512 window under openbox" 4 f
+window_run "-window -geometry under openbox" 300x200 "" -window -geometry 300x200+40+30
 
 # openbox quits, leaving its check window named on the root window: "f" then finds no manager.
 run="full screen after openbox quit"
@@ -179,4 +196,6 @@ wait_size 1024 768 1024,0
 xdotool key --window "$window" f 2>/dev/null && wait_size 512 512 1024,0
 xdotool mousemove 300 300 key --window "$window" f 2>/dev/null && wait_size 1024 768 0,0
 end_program
+xdotool mousemove 1500 300
+window_run "-window on two monitors" 512x512 1280,128 -window
 echo "resizes: all checks passed"

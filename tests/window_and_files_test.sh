@@ -2,8 +2,10 @@
 # The built program under a virtual X server of its own, as the window system and the files
 # beside it treat it:
 # - its class is Gyrotrak and the right button opens the pop-up menu;
+# - with no display it says what to set in one line, status 1;
 # - closing its window (asking it to close as a close button does, destroying it, or killing its
-#   connection) ends it with status 0 and nothing on the console;
+#   connection), or Esc twice once its fixed clock has ended, ends it with status 0 and nothing
+#   on the console;
 # - unmapped, as minimising does, it uses no processor time until it is mapped again;
 # - either image missing, empty, truncated, a directory, unreadable, random bytes, a PNG or the
 #   other image (another size) under the BMP's name in the working directory, which is read
@@ -22,6 +24,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 pid=
 # Each step may find its process gone already; none may stop the rest of the clean-up.
 trap 'kill $pid 2>/dev/null || true; stop_virtual_display; wait 2>/dev/null || true; rm -rf "$work"' EXIT
+status=0
+said=$(env -u DISPLAY "$program" 2>&1) || status=$?
+[ "$status" -eq 1 ] && [ "$said" = "gyrotrak: no X display to draw on; set DISPLAY, or give -display NAME" ] ||
+  fail "with no display: status $status, printed: $said"
 start_virtual_display 1024x768
 export GYROTRAK_SEED=1
 
@@ -45,10 +51,14 @@ start() {
   [ -n "$window" ] || fail "no window in $1: $(head -c 400 "$work/console")"
 }
 
-# Closes the window with xdotool command $1 (or the close button's request) and checks the
-# program's end: status 0, silent.
+# Closes the window with xdotool command $1 (or the close button's request, or Esc twice) and
+# checks the program's end: status 0, silent.
 close_with() {
-  if [ "$1" = request ]; then "$close_request" "$window"; else xdotool "$1" "$window"; fi
+  case $1 in
+    request) "$close_request" "$window" ;;
+    escape) xdotool key --window "$window" Escape Escape ;;
+    *) xdotool "$1" "$window" ;;
+  esac
   local status=0
   for _ in $(seq 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
   kill -0 "$pid" 2>/dev/null && fail "$2: still running 10 s after the close"
@@ -67,12 +77,13 @@ measure() { convert "$work/shot.png" -crop "$1" +repage -format "$2" info:; }
 globe() { measure 16x30+488+370 '%[fx:standard_deviation.r]'; }
 message() { measure 250x22+8+4 '%[fx:mean.r]'; }
 
-# A picture at the fixed clock's end in folder $1, then the window closed; $2 names the case.
+# A picture at the fixed clock's end in folder $1, then the window closed ($closing, else
+# killed); $2 names the case.
 picture() {
   GYROTRAK_CLOCK=50,2500 start "$1" "${3:-}"
   wait_still "$2"
   import -window root "$work/shot.png"
-  close_with windowkill "$2"
+  close_with "${closing:-windowkill}" "$2"
 }
 
 # The window system takes the window away while the program draws.
@@ -107,7 +118,7 @@ before=$(ticks) && sleep 1 && drawing=$(( $(ticks) - before ))
 [ "$drawing" -gt 2 ] || fail "only $drawing ticks a second once mapped again"
 close_with windowclose "after resting"
 
-picture "$work/good" "both images fine"
+closing=escape picture "$work/good" "both images fine"
 good_globe=$(globe)
 good_message=$(message)
 

@@ -13,13 +13,17 @@ TextOverlay::TextOverlay() {
 }
 
 void TextOverlay::setDefaults() {
-  defaultX = scaledPixels(10, textScale);
-  defaultY = scaledPixels(25, textScale);
+  setScaledSizes();
   rememberText = 1;
   textColor[0] = textColor[1] = textColor[2] = textColor[3] = 1.0f;
   alphaRef = 0.1f;
   alphaTestOn = 1;
   blendOn = 1;
+}
+
+void TextOverlay::setScaledSizes() {
+  defaultX = scaledPixels(10, textScale);
+  defaultY = scaledPixels(25, textScale);
   slant = 3.0f * textScale;
 }
 

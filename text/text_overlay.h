@@ -13,6 +13,10 @@ class TextOverlay {
   // the font alone.
   void setDefaults();
 
+  // Sets the fields that follow the text scale (the default position, the slant) to it: at
+  // start-up and when the window moves to a monitor of another scale.
+  void setScaledSizes();
+
   // Draws text at once with its first glyph's left edge at x and the glyphs' bottom edge y pixels
   // below the window's top; size is the glyph height in pixels.
   void drawText(const char* text, short x, short y, float size);

@@ -1,8 +1,10 @@
 #include "text/text_scale.h"
 
+#include <cfloat>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
+
+#include "base/number_text.h"
 
 float textScale = 1;
 
@@ -10,13 +12,10 @@ namespace {
 
 const float largestScale = 8;
 
-// A positive finite number filling text, or 0.
+// A positive decimal filling text (base/number_text.h), or 0.
 double positiveNumber(const char* text) {
-  if (text == nullptr || *text == '\0') return 0;
-  char* end = nullptr;
-  const double value = std::strtod(text, &end);
-  return end != text && (*end == '\0' || *end == '\n') && std::isfinite(value) && value > 0 ? value
-                                                                                            : 0;
+  double value = 0;
+  return readDecimal(text, DBL_MIN, DBL_MAX, value) ? value : 0;
 }
 
 // The value of the resource named "Xft.dpi" in an X resource string of "name:\tvalue" lines.
@@ -48,12 +47,12 @@ float nearestHalf(double scale) {
 
 }  // namespace
 
-float chooseTextScale(const char* gdkScale, const char* resources, int screenHeight) {
+float chooseTextScale(const char* gdkScale, const char* resources, int monitorHeight) {
   const double gdk = positiveNumber(gdkScale);
   if (gdk > 0) return nearestHalf(gdk);
   const double dpi = xftDpi(resources);
   if (dpi > 0) return nearestHalf(dpi / 96);
-  return bounded(std::floor(screenHeight / 1080.0));
+  return bounded(std::floor(monitorHeight / 1080.0));
 }
 
 short scaledPixels(double n, float scale) {

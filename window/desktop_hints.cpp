@@ -3,8 +3,7 @@
 
 #include "window/window.h"
 
-DesktopHints desktopHints() {
+const char* desktopResources() {
   Display* display = glXGetCurrentDisplay();
-  if (display == nullptr) return {nullptr, 0};
-  return {XResourceManagerString(display), DisplayHeight(display, DefaultScreen(display))};
+  return display != nullptr ? XResourceManagerString(display) : nullptr;
 }

@@ -5,11 +5,11 @@
 #include <X11/extensions/Xrandr.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
-#include <cstdlib>
 
+#include "base/number_text.h"
 #include "window/gl_capabilities.h"
+#include "window/window.h"
 
 namespace {
 
@@ -58,12 +58,8 @@ void tieSwapsToRefresh(Display* display, GLXDrawable drawable) {
 }  // namespace
 
 double framePeriodMs(const char* fps, int refreshHz) {
-  if (fps != nullptr && *fps >= '0' && *fps <= '9') {
-    char* end = nullptr;
-    errno = 0;
-    const long n = std::strtol(fps, &end, 10);
-    if (errno == 0 && *end == '\0' && n >= 0 && n <= 100000) return n == 0 ? 0 : 1000.0 / n;
-  }
+  long long n = 0;
+  if (readWholeNumber(fps, 0, mostFramesPerSecond, n)) return n == 0 ? 0 : 1000.0 / n;
   return 1000.0 / (refreshHz > 0 ? refreshHz : 60);
 }
 

@@ -4,22 +4,11 @@
 #include <GL/glx.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/extensions/Xrandr.h>
+#include <X11/Xutil.h>
 
 #include "window/window.h"
 
 namespace {
-
-// How far (x, y) lies from the rectangle, squared; 0 inside it.
-long distanceSquared(const ScreenRectangle& area, int x, int y) {
-  const long dx = x < area.x                 ? area.x - x
-                  : x >= area.x + area.width ? x - (area.x + area.width - 1)
-                                             : 0;
-  const long dy = y < area.y                  ? area.y - y
-                  : y >= area.y + area.height ? y - (area.y + area.height - 1)
-                                              : 0;
-  return dx * dx + dy * dy;
-}
 
 // The window that window's _NET_SUPPORTING_WM_CHECK property names, or None.
 Window checkWindowOf(Display* display, Window window, Atom check) {
@@ -38,9 +27,8 @@ Window checkWindowOf(Display* display, Window window, Atom check) {
   return named;
 }
 
-// A window manager that follows the desktop conventions names a window of its own on the root
-// window, and that window names itself. One that quit leaves the root's property naming a
-// destroyed window: no manager.
+}  // namespace
+
 bool windowManagerRuns(Display* display) {
   const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
   if (check == None) return false;
@@ -48,39 +36,10 @@ bool windowManagerRuns(Display* display) {
   return named != None && checkWindowOf(display, named, check) == named;
 }
 
-// Lists the server's active monitors (XRandR 1.5) and returns their count: 0 where it cannot
-// list them.
-int listMonitors(Display* display, ScreenRectangle (&list)[maxMonitors]) {
-  int event = 0, error = 0, major = 0, minor = 0;
-  if (!XRRQueryExtension(display, &event, &error) || !XRRQueryVersion(display, &major, &minor) ||
-      major * 100 + minor < 105)
-    return 0;
-  int count = 0;
-  XRRMonitorInfo* monitors = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
-  if (monitors == nullptr) return 0;
-  count = count < maxMonitors ? count : maxMonitors;
-  for (int i = 0; i < count; ++i)
-    list[i] = {monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height};
-  XRRFreeMonitors(monitors);
-  return count;
-}
-
-}  // namespace
-
-ScreenRectangle monitorAt(const ScreenRectangle* monitors, int count, int x, int y,
-                          ScreenRectangle screen) {
-  const ScreenRectangle* nearest = nullptr;
-  long nearestDistance = 0;
-  for (int i = 0; i < count; ++i) {
-    const ScreenRectangle& monitor = monitors[i];
-    if (monitor.width <= 0 || monitor.height <= 0) continue;
-    const long distance = distanceSquared(monitor, x, y);
-    if (nearest == nullptr || distance < nearestDistance) {
-      nearest = &monitor;
-      nearestDistance = distance;
-    }
-  }
-  return nearest != nullptr ? *nearest : screen;
+ScreenRectangle windowCentredOn(ScreenRectangle monitor, int width, int height) {
+  const int x = width < monitor.width ? monitor.x + (monitor.width - width) / 2 : monitor.x;
+  const int y = height < monitor.height ? monitor.y + (monitor.height - height) / 2 : monitor.y;
+  return {x, y, width, height};
 }
 
 void enterFullScreen() {
@@ -91,20 +50,32 @@ void enterFullScreen() {
     return;
   }
   // No manager frames the window, so its position is the screen's own: the monitor's origin.
-  const Window root = DefaultRootWindow(display);
-  Window pointerRoot = 0, child = 0;
-  int x = 0, y = 0, inWindowX = 0, inWindowY = 0;
-  unsigned int buttons = 0;
-  XQueryPointer(display, root, &pointerRoot, &child, &x, &y, &inWindowX, &inWindowY, &buttons);
-  XWindowAttributes screen;
-  if (!XGetWindowAttributes(display, root, &screen)) return;
-  ScreenRectangle monitors[maxMonitors];
-  const int count = listMonitors(display, monitors);
-  const ScreenRectangle area =
-      monitorAt(monitors, count, x, y, {0, 0, screen.width, screen.height});
+  const ScreenRectangle area = pointerMonitor(display);
   // No border either: the picture starts at the monitor's first pixel.
   XSetWindowBorderWidth(display, window, 0);
   XMoveResizeWindow(display, window, area.x, area.y, area.width, area.height);
   XRaiseWindow(display, window);
+  XFlush(display);
+}
+
+AskedWindow askedWindow(const char* geometry) {
+  AskedWindow asked = {512, 512, false};
+  if (geometry == nullptr) return asked;
+  int x = 0, y = 0;
+  unsigned int width = 0, height = 0;
+  const int given = XParseGeometry(geometry, &x, &y, &width, &height);
+  if ((given & WidthValue) && width >= 1 && width <= 32767) asked.width = static_cast<int>(width);
+  if ((given & HeightValue) && height >= 1 && height <= 32767)
+    asked.height = static_cast<int>(height);
+  asked.placed = (given & (XValue | YValue)) != 0;
+  return asked;
+}
+
+void placeOwnWindow(int width, int height) {
+  Display* display = glXGetCurrentDisplay();
+  const Window window = glXGetCurrentDrawable();
+  if (display == nullptr || window == 0 || windowManagerRuns(display)) return;
+  const ScreenRectangle place = windowCentredOn(pointerMonitor(display), width, height);
+  XMoveWindow(display, window, place.x, place.y);
   XFlush(display);
 }

@@ -27,6 +27,19 @@ bool seen = true;
 
 const int followIntervalMs = 250;
 
+// One line for the user where the display cannot be opened: what is missing and what to set.
+void sayNoDisplay(const char* displayName, char (&error)[128]) {
+  const char* name = XDisplayName(displayName);
+  if (*name == '\0') {
+    std::snprintf(error, sizeof error,
+                  "gyrotrak: no X display to draw on; set DISPLAY, or give -display NAME");
+  } else {
+    std::snprintf(error, sizeof error,
+                  "gyrotrak: cannot open X display %.40s; set DISPLAY or -display to a running one",
+                  name);
+  }
+}
+
 int ignoreError(Display*, XErrorEvent*) {
   return 0;
 }
@@ -92,11 +105,17 @@ void windowStatus(int status) {
 
 bool findHostWindow(Host kind, unsigned long windowId, const char* displayName,
                     char (&error)[128]) {
-  if (kind == Host::ownWindow) return true;
+  if (kind == Host::ownWindow) {
+    // The toolkit would end the program with a line of its own, naming neither what is
+    // missing nor what to set.
+    Display* display = XOpenDisplay(displayName);
+    if (display == nullptr) sayNoDisplay(displayName, error);
+    if (display != nullptr) XCloseDisplay(display);
+    return display != nullptr;
+  }
   watching = XOpenDisplay(displayName);
   if (watching == nullptr) {
-    std::snprintf(error, sizeof error, "gyrotrak: cannot open display %.80s",
-                  XDisplayName(displayName));
+    sayNoDisplay(displayName, error);
     return false;
   }
   host = kind == Host::root ? DefaultRootWindow(watching) : windowId;

@@ -26,9 +26,10 @@ enum class Host {
   root,       // the screen's root window
 };
 
-// Before the toolkit opens anything: finds the window to draw in (the given ID, or the root
-// window) on a connection of its own to displayName (null: $DISPLAY). False, with one line for
-// the user in error, when the display or the window cannot be had.
+// Before the toolkit opens anything: makes sure the display opens, and finds the window to draw
+// in (the given ID, or the root window) on a connection of its own to displayName (null:
+// $DISPLAY). False, with one line for the user in error, when the display or the window cannot
+// be had: no display named, or none that opens, says what to set.
 bool findHostWindow(Host host, unsigned long windowId, const char* displayName, char (&error)[128]);
 
 // Whether findHostWindow found a window to draw in: the program then takes no input, warps no
@@ -39,20 +40,38 @@ bool windowIsHosted();
 // host's size four times a second. A host window that goes ends the program quietly.
 void enterHostWindow();
 
-// What the desktop and the screen say of the size text should have: the X resource string
-// (where desktops set Xft.dpi; null where none is set) and the screen's height in pixels. Both
-// come with the connection: no round trip.
-struct DesktopHints {
-  const char* resources;
-  int screenHeight;
-};
-DesktopHints desktopHints();
+// The X resource string, where desktops set Xft.dpi (null where none is set). It comes with
+// the connection: no round trip.
+const char* desktopResources();
+
+// The text scale follows the monitor the window is on. followMonitorHeight calls heightChanged
+// with the height of the monitor that holds the current window's centre (the screen's where the
+// server lists no monitors): once at once, then whenever the window is moved, or resized
+// (followMonitorSize, from the reshape callback), onto a monitor of another height. The
+// monitors are listed once, there; a move asks the server once where the window is, never a
+// frame.
+void followMonitorHeight(void (*heightChanged)(int height));
+void followMonitorSize(int width, int height);
 
 // Makes the toolkit's current window cover one monitor. Under a window manager it asks the
 // manager, as glutFullScreen does. With none, it moves the window to the origin of the monitor
 // the pointer is on, from XRandR's monitor list (the whole screen where the server lists none),
 // and gives it that monitor's size. A few round trips, only when called.
 void enterFullScreen();
+
+// The window -geometry asks for (geometry null: none), read as the toolkit reads it: its width
+// and height where it gives them from 1 to 32767, else 512 each; placed, whether it gives a
+// place, which the toolkit then takes. No connection needed.
+struct AskedWindow {
+  int width, height;
+  bool placed;
+};
+AskedWindow askedWindow(const char* geometry);
+
+// Puts the toolkit's current window, width x height, wholly on the screen where no window
+// manager places it: centred on the monitor the pointer is on, where the toolkit would leave it
+// at (-1, -1). Under a manager, nothing. A few round trips, only when called.
+void placeOwnWindow(int width, int height);
 
 // Names the current window's class ("gyrotrak", "Gyrotrak"), which the toolkit leaves unset: a
 // desktop's dock or task list matches a running window to its menu entry and icon by it.
@@ -69,6 +88,7 @@ void followVisibility(void (*seenChanged)(bool seen));
 // since the last frame (never more than one period) so the frames come no faster than the
 // pace; a late frame is followed at once.
 void startPacing(const char* framesPerSecond);
+constexpr long long mostFramesPerSecond = 100000;  // the fastest pace one may ask for
 void waitForFrameSlot();
 
 // Called before the toolkit starts: until watchForWindowLoss, an X error is noted, never printed,

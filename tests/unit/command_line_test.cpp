@@ -12,15 +12,17 @@
 #include <string>
 #include <vector>
 
+#include "app/environment_check.h"
 #include "app/parameters.h"
 
 namespace {
 
 struct Read {
-  CommandLine line;     // its displayName and framesPerSecond point into words gone by now
-  std::string left;     // what stays for the toolkit, space-separated
-  std::string display;  // the -display the line names
-  std::string pace;     // the -pace it names
+  CommandLine line;      // its displayName and framesPerSecond point into words gone by now
+  std::string left;      // what stays for the toolkit, space-separated
+  std::string display;   // the -display the line names
+  std::string pace;      // the -pace it names
+  std::string geometry;  // the -geometry it names
 };
 
 Read read(std::vector<std::string> words, const char* screensaverWindow = nullptr) {
@@ -29,10 +31,11 @@ Read read(std::vector<std::string> words, const char* screensaverWindow = nullpt
   for (std::string& w : words) argv.push_back(w.data());
   argv.push_back(nullptr);
   int argc = static_cast<int>(words.size());
-  Read r{readCommandLine(argc, argv.data(), screensaverWindow), {}, {}, {}};
+  Read r{readCommandLine(argc, argv.data(), screensaverWindow), {}, {}, {}, {}};
   for (int i = 1; i < argc; ++i) r.left += std::string(argv[i]) + " ";
   if (r.line.displayName != nullptr) r.display = r.line.displayName;
   if (r.line.framesPerSecond != nullptr) r.pace = r.line.framesPerSecond;
+  if (r.line.geometry != nullptr) r.geometry = r.line.geometry;
   return r;
 }
 
@@ -44,6 +47,7 @@ TEST(CommandLine, NamesTheWindowTheWayEachHostDoesAndLeavesTheToolkitsOptions) {
   EXPECT_EQ(r.line.host, Host::window);
   EXPECT_EQ(r.line.windowId, 0x1a00007u);
   EXPECT_EQ(r.display, ":3");
+  EXPECT_EQ(r.geometry, "10x10");
   EXPECT_EQ(r.left, "-display :3 -geometry 10x10 ");
 
   EXPECT_EQ(read({"-window-id", "4194311"}, "0x600001").line.windowId, 4194311u);  // first
@@ -58,7 +62,8 @@ TEST(CommandLine, NamesTheWindowTheWayEachHostDoesAndLeavesTheToolkitsOptions) {
 }
 
 TEST(CommandLine, ABadWindowIdIsOneLineForTheUser) {
-  for (const char* bad : {"abc", "0", "0x", "0x0", "-5", "12a", "0x100000000", "99999999999"}) {
+  for (const char* bad : {"abc", "0", "0x", "0x0", "-5", "12a", "0x100000000", "99999999999",
+                          "0x-ffffffffffffffff", " 7"}) {
     const CommandLine line = read({"-window-id", bad}).line;
     EXPECT_EQ(line.action, CommandLine::fail) << bad;
     EXPECT_EQ(std::string(line.error), std::string("gyrotrak: not a window ID: ") + bad);
@@ -129,6 +134,8 @@ TEST(CommandLine, ABadSettingOrUnknownOptionIsOneLineNamingIt) {
       {{"-pace", "-1"},
        "-pace takes a whole number of frames a second from 0 to 100000, not \"-1\""},
       {{"-speed"}, "-speed takes a number above 0, but none follows"},
+      {{"-speed", "0x10"}, "-speed takes a number above 0, not \"0x10\""},
+      {{"-speed", " 5"}, "-speed takes a number above 0, not \" 5\""},
       {{"--fog=1"}, "--fog takes no value"},
       {{"-bogus", "-fov", "0"}, "unknown option -bogus; gyrotrak --help lists the options"},
       {{"bogus"}, "unexpected \"bogus\"; gyrotrak --help lists the options"},
@@ -140,6 +147,19 @@ TEST(CommandLine, ABadSettingOrUnknownOptionIsOneLineNamingIt) {
     EXPECT_EQ(line.error, "gyrotrak: " + message);
   }
   EXPECT_EQ(read({"-fov", "0", "--help"}).line.action, CommandLine::help);
+}
+
+// The program's variables are read as its options are; a malformed one is named, then ignored.
+TEST(CommandLine, AMalformedVariableIsOneLineNamingIt) {
+  char line[192] = "";
+  EXPECT_FALSE(malformedVariableLine("GYROTRAK_FPS", nullptr, line));
+  EXPECT_FALSE(malformedVariableLine("GYROTRAK_CLOCK", "10,10", line));
+  EXPECT_TRUE(malformedVariableLine("GYROTRAK_SEED", "-1", line));
+  EXPECT_TRUE(malformedVariableLine("GYROTRAK_CLOCK", "10,0", line));
+  EXPECT_TRUE(malformedVariableLine("GYROTRAK_FPS", "0x10", line));
+  EXPECT_STREQ(line,
+               "gyrotrak: GYROTRAK_FPS takes a whole number of frames a second from 0 to 100000, "
+               "not \"0x10\"; it is ignored");
 }
 
 // Every command-line text the classic host's dialog can write, at each slider's ends and

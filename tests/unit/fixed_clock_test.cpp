@@ -7,10 +7,10 @@ TEST(FixedClock, TakesAStepUpTo100AndAnEnd) {
   EXPECT_EQ(clock.stepMs, 17);
   EXPECT_EQ(clock.endMs, 20000);
   EXPECT_EQ(clock.frames, 0);
-  EXPECT_EQ(parseFixedClock("100,0").stepMs, 100);
-  // Anything else leaves the real clock running.
+  EXPECT_EQ(parseFixedClock("100,100").stepMs, 100);
+  // Anything else leaves the real clock running, as does an end before the first frame.
   for (const char* text : {"", "17", "17,", ",5", "0,100", "101,5", "-1,5", " 17,5", "17,-5",
-                           "17,5x", "17;5", "17,99999999999"}) {
+                           "17,5x", "17;5", "17,99999999999", "10,0", "10,9"}) {
     EXPECT_EQ(parseFixedClock(text).stepMs, 0) << text;
   }
   EXPECT_EQ(parseFixedClock(nullptr).stepMs, 0);

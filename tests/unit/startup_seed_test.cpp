@@ -8,7 +8,7 @@ TEST(StartupSeed, AFixedSeedWinsOnlyWhenItIsAWholeNumber) {
   EXPECT_EQ(startupSeed("42", 123456789, 30), 42u);
   EXPECT_EQ(startupSeed("4294967295", 0, 0), 4294967295u);
   unsigned int seed = 7;
-  for (const char* text : {"", "-1", "+3", " 3", "3x", "4294967296", "99999999999999999999"}) {
+  for (const char* text : {"", "-1", "0x3", " 3", "3x", "4294967296", "99999999999999999999"}) {
     EXPECT_FALSE(parseSeed(text, seed)) << text;
   }
   EXPECT_EQ(seed, 7u);
