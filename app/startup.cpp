@@ -105,6 +105,7 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSeco
     glutInitWindowSize(asked.width, asked.height);
   }
   glutCreateWindow("Gyrotrak");
+  endDisplayCheck();
   nameWindowClass();
   if (windowIsHosted()) {
     enterHostWindow();

@@ -12,6 +12,9 @@ namespace {
 
 // Written by findHostWindow and the follow-up timer.
 Display* watching = nullptr;  // the connection that watches the host's window
+// The connection that found the display opens, for a window of the program's own, held until
+// the toolkit has its own (endDisplayCheck).
+Display* checking = nullptr;
 Window host = 0;
 int hostWidth = 0, hostHeight = 0;
 bool hostMapped = true;
@@ -108,10 +111,9 @@ bool findHostWindow(Host kind, unsigned long windowId, const char* displayName,
   if (kind == Host::ownWindow) {
     // The toolkit would end the program with a line of its own, naming neither what is
     // missing nor what to set.
-    Display* display = XOpenDisplay(displayName);
-    if (display == nullptr) sayNoDisplay(displayName, error);
-    if (display != nullptr) XCloseDisplay(display);
-    return display != nullptr;
+    checking = XOpenDisplay(displayName);
+    if (checking == nullptr) sayNoDisplay(displayName, error);
+    return checking != nullptr;
   }
   watching = XOpenDisplay(displayName);
   if (watching == nullptr) {
@@ -130,6 +132,11 @@ bool findHostWindow(Host kind, unsigned long windowId, const char* displayName,
     return false;
   }
   return true;
+}
+
+void endDisplayCheck() {
+  if (checking != nullptr) XCloseDisplay(checking);
+  checking = nullptr;
 }
 
 bool windowIsHosted() {

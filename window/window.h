@@ -32,6 +32,11 @@ enum class Host {
 // be had: no display named, or none that opens, says what to set.
 bool findHostWindow(Host host, unsigned long windowId, const char* displayName, char (&error)[128]);
 
+// Closes the connection that findHostWindow opened for a window of the program's own, once the
+// toolkit has connected: closed before, it may be the server's last client, and a server
+// resets when that one leaves.
+void endDisplayCheck();
+
 // Whether findHostWindow found a window to draw in: the program then takes no input, warps no
 // pointer and shows no menu, since input belongs to the host.
 bool windowIsHosted();
