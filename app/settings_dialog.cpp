@@ -10,8 +10,7 @@
 char settingsFilePath[4096];
 int settingsDialog = 0;
 
-const char* const settingsDialogMessage =
-    "Settings: change them with the keys (? lists them); Esc saves";
+const char* const settingsDialogMessage = "Keys change settings (? lists them); leaving saves them";
 
 void saveSettingsOnLeaving() {
   static int saved = 0;

@@ -10,7 +10,7 @@ extern char settingsFilePath[4096];
 // Whether the ride is the settings dialog. Written once, by main.
 extern int settingsDialog;
 
-// What the message line says at the start of the dialog.
+// What the message line says at the start of the dialog; it fits the 512 x 512 window.
 extern const char* const settingsDialogMessage;
 
 // In the dialog, on the first call: writes the settings the keys change to the file, and says
