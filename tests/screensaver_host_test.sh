@@ -39,10 +39,12 @@ fi
 apt-get install --reinstall -y -qq -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt" 2>&1 ||
   { cat "$work/apt" >&2; exit 1; }
 
-mkdir "$work"/{home,config,data,cache} && mkdir -m 700 "$work/runtime"
+mkdir -p "$work"/{home/.config,data,cache} && mkdir -m 700 "$work/runtime"
 # No /usr/games on PATH: the host can find the program only in its own folders. No GTK
-# accessibility bus, which would be one more D-Bus daemon.
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
+# accessibility bus, which would be one more D-Bus daemon. MATE's host passes its programs HOME
+# but not XDG_CONFIG_HOME, so the settings file is found in HOME's .config, where most users'
+# is.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/data \
   XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime PATH=/usr/sbin:/usr/bin:/sbin:/bin \
   NO_AT_BRIDGE=1
 start_virtual_display 1024x768
