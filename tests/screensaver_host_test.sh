@@ -5,9 +5,9 @@
 # own. Each time the program must run as the host's child in its window (XSCREENSAVER_WINDOW),
 # show the ride (the ribbon's blue, moving), end within 1 s of the host's SIGTERM with status 0,
 # and print nothing. The host passes on no variable of ours (no GYROTRAK_SEED), so the checks
-# hold for any track. The third time, and under the screen lock xsecurelock, which then runs it
-# once as its saver (XSECURELOCK_SAVER), under the same checks when the lock is ended with
-# SIGTERM, the settings file asks for -polygon-mode lines: the ribbon is drawn in lines.
+# hold for any track. Then the screen lock xsecurelock runs it once as its saver
+# (XSECURELOCK_SAVER), under the same checks when the lock is ended with SIGTERM. The third time
+# and under the lock, the settings file asks for -polygon-mode lines: the ribbon is in lines.
 # At the end the gyrotrak package installed before, repacked with dpkg-repack, is put back, or
 # the package removed where there was none.
 #
@@ -41,9 +41,8 @@ apt-get install --reinstall -y -qq -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt
 
 mkdir -p "$work"/{home/.config,data,cache} && mkdir -m 700 "$work/runtime"
 # No /usr/games on PATH: the host can find the program only in its own folders. No GTK
-# accessibility bus, which would be one more D-Bus daemon. MATE's host passes its programs HOME
-# but not XDG_CONFIG_HOME, so the settings file is found in HOME's .config, where most users'
-# is.
+# accessibility bus, which would be one more D-Bus daemon. MATE's host passes HOME, not
+# XDG_CONFIG_HOME: its ride reads the settings file in HOME's .config, as most users keep it.
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/data \
   XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime PATH=/usr/sbin:/usr/bin:/sbin:/bin \
   NO_AT_BRIDGE=1
@@ -74,17 +73,15 @@ owned && grep -q attached "$work/strace" || fail "the host or strace did not sta
 blue() { import -window root "$work/$1.png" && convert "$work/$1.png" -depth 8 rgb:- |
   perl -0777 -ne '$n = 0; while (/(.)(.)(.)/gs) { $n++ if ord $3 > 80 && ord $3 > 2 * ord $1 }
     print $n'; }
-# Pixels of the blue in $1.png that have blue all around (a 3 x 3 square): the filled ribbon's
-# are most of its blue, its lines, one pixel wide, have none.
+# Pixels of blue in $1.png with blue all around: most of the filled ribbon's, none of its lines'.
 filled() { convert "$work/$1.png" -fx '(b > 80/255 && b > 2 * r) ? 1 : 0' -morphology Erode \
   Square:1 -format '%[fx:round(mean * w * h)]' info:; }
 # The program ($child) in a host's window (XSCREENSAVER_WINDOW), and the ride on the screen
-# within 20 s: its fade-in over, more than 1000 pixels of the ribbon's blue (50 where $lines
-# asks for the ribbon in lines, with not a tenth of them filled); then moving. $1 names the case.
+# within 20 s: its fade-in over, more than 1000 pixels of the ribbon's blue (more than $lines,
+# where set, the ribbon in lines: not a tenth of them filled); then moving. $1 names the case.
 ride_shown() {
   grep -qz '^XSCREENSAVER_WINDOW=' "/proc/$child/environ" || fail "$1: no host window"
-  local pixels changed least=$([ -n "${lines:-}" ] && echo 50 || echo 1000)
-  local deadline=$(( SECONDS + 20 ))
+  local pixels changed deadline=$(( SECONDS + 20 )) least=${lines:-1000}
   until pixels=$(blue a) && [ "$pixels" -gt $least ] || (( SECONDS > deadline )); do sleep 0.2; done
   [ "$pixels" -gt $least ] || fail "$1: $pixels pixels of blue (want more than $least)"
   [ -z "${lines:-}" ] || [ $(( $(filled a) * 10 )) -lt "$pixels" ] ||
@@ -97,7 +94,7 @@ ride_shown() {
 ended() { grep -qF "wait4($child, [{WIFEXITED(s) && WEXITSTATUS(s) == 0}], 0, NULL) = $child <0." \
   "$work/waits"; }
 for cycle in 1 2 3; do
-  [ $cycle = 3 ] && mkdir "$XDG_CONFIG_HOME/gyrotrak" && lines=1 &&
+  [ $cycle = 3 ] && mkdir "$XDG_CONFIG_HOME/gyrotrak" && lines=50 &&
     echo "-polygon-mode lines" >"$XDG_CONFIG_HOME/gyrotrak/settings"
   timeout 10 mate-screensaver-command --activate >/dev/null || fail "$cycle: --activate"
   for _ in $(seq 100); do child=$(pgrep -P "$host" -x gyrotrak) && break; sleep 0.1; done
