@@ -36,9 +36,16 @@ const char* const usageText =
     "  -window-id ID       draw in the window ID (decimal, or hexadecimal with 0x)\n"
     "  -root               draw in the window XSCREENSAVER_WINDOW names, else on the\n"
     "                      root window\n"
+    "  --settings          the ride in a window, where the keys change the settings\n"
+    "                      file's settings; leaving saves them there\n"
     "  --help              show this help and exit\n"
     "  --version           show the version and exit\n"
     "Each option may also be written --name VALUE or --name=VALUE.\n"
+    "\n"
+    "Settings file:\n"
+    "  $XDG_CONFIG_HOME/gyrotrak/settings, else ~/.config/gyrotrak/settings, read at\n"
+    "  every start, wherever the ride runs: one setting a line, written as its\n"
+    "  option is (-speed 2, -no-stars), # starting a comment. Options given win.\n"
     "\n"
     "Environment:\n"
     "  XSCREENSAVER_WINDOW  the window a screen-saver host gives, as -window-id\n"
@@ -155,6 +162,8 @@ CommandLine readCommandLine(int& argc, char** argv, const char* screensaverWindo
       root = true;
     } else if (std::strcmp(w.name, "window") == 0) {
       line.window = true;
+    } else if (std::strcmp(w.name, "settings") == 0) {
+      line.settingsDialog = line.window = true;
     } else if (std::strcmp(w.name, "window-id") == 0) {
       idText = value();
       if (idText == nullptr) fail(line, "gyrotrak: %s needs a window ID", w.written);
@@ -182,8 +191,8 @@ CommandLine readCommandLine(int& argc, char** argv, const char* screensaverWindo
   if (line.action == CommandLine::fail) return line;
 
   if (line.window && (root || idText != nullptr)) {
-    fail(line, "gyrotrak: -window draws in a window of its own, not with %s",
-         root ? "-root" : "-window-id");
+    fail(line, "gyrotrak: %s draws in a window of its own, not with %s",
+         line.settingsDialog ? "--settings" : "-window", root ? "-root" : "-window-id");
     return line;
   }
   if (idText == nullptr && !line.window && screensaverWindow != nullptr &&

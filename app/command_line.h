@@ -14,6 +14,7 @@ struct CommandLine {
   const char* displayName;      // the toolkit's -display option, left for it; null without one
   const char* geometry;         // the toolkit's -geometry option, left for it; null without one
   bool window;                  // -window: the 512 x 512 window instead of full screen
+  bool settingsDialog;          // --settings: the ride as the settings dialog, in the window
   const char* framesPerSecond;  // -pace's whole number; null without it
   SettingChoices settings;      // the settings options, in order
   char error[192];              // for fail: one line, without the newline
@@ -26,7 +27,8 @@ struct CommandLine {
 // over any failure. screensaverWindow is XSCREENSAVER_WINDOW (null when unset). -window-id
 // names the window first, then XSCREENSAVER_WINDOW; -root alone means the root window; -window
 // asks for the program's own window, even where XSCREENSAVER_WINDOW is set. An ID is decimal or
-// hexadecimal with 0x; anything else, or 0, fails.
+// hexadecimal with 0x; anything else, or 0, fails. --settings asks for the program's own window
+// and fails with -root or -window-id.
 CommandLine readCommandLine(int& argc, char** argv, const char* screensaverWindow);
 
 // The text --help prints.

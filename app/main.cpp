@@ -6,6 +6,8 @@
 #include "app/command_line.h"
 #include "app/environment_check.h"
 #include "app/program_exit.h"
+#include "app/settings_dialog.h"
+#include "app/settings_store.h"
 #include "app/startup.h"
 #include "window/window.h"
 
@@ -31,7 +33,11 @@ int main(int argc, char** argv) {
   }
 
   nameMalformedVariables();
-  chosenSettings = line.settings;
+  // The file's settings, then the command line's, which win.
+  findSettingsFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), settingsFilePath);
+  if (settingsFilePath[0] != '\0') readSettingsFile(settingsFilePath, chosenSettings);
+  addSettingChoices(chosenSettings, line.settings);
+  settingsDialog = line.settingsDialog;
   // The option wins over the environment's pace.
   const char* pace = line.framesPerSecond;
   if (pace == nullptr) pace = std::getenv("GYROTRAK_FPS");

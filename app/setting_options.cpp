@@ -1,6 +1,8 @@
 #include "app/setting_options.h"
 
 #include <cfloat>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "app/parameters.h"
@@ -61,8 +63,10 @@ const SettingOption options[] = {
 };
 constexpr int optionCount = sizeof options / sizeof options[0];
 
+const char* const polygonModeNames[] = {"polygons", "lines", "points"};
+
 int polygonModeNamed(const char* text) {
-  static const char* const names[] = {"polygons", "lines", "points"};
+  const char* const* names = polygonModeNames;
   for (int mode = 0; mode < 3; ++mode)
     if (text != nullptr && std::strcmp(text, names[mode]) == 0) return mode;
   return -1;
@@ -133,4 +137,77 @@ void applySettingChoices(const SettingChoices& choices, Parameters& p) {
       p.*o.whole = static_cast<int>(value);
     }
   }
+}
+
+void addSettingChoices(SettingChoices& to, const SettingChoices& later) {
+  for (int i = 0; i < later.count; ++i) {
+    const int setting = settingOf(later.list[i].option);
+    int kept = 0;
+    for (int j = 0; j < to.count; ++j)
+      if (settingOf(to.list[j].option) != setting) to.list[kept++] = to.list[j];
+    to.count = kept;
+    to.list[to.count++] = later.list[i];
+  }
+}
+
+int settingOptionCount() {
+  return optionCount;
+}
+
+int settingOf(int option) {
+  for (int i = 0; i < option; ++i)
+    if (options[i].real == options[option].real && options[i].whole == options[option].whole)
+      return i;
+  return option;
+}
+
+namespace {
+
+// value with the fewest significant digits that read back (as a decimal, then divided by
+// divisor, as applySettingChoices does) to stored; "50", not "5e+01", below a million.
+void writeShortest(float stored, double value, double divisor, char (&text)[24]) {
+  for (int digits = 1; digits <= 17; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, value);
+    double read = 0;
+    const bool plain = std::strstr(text, "e+") == nullptr || std::fabs(value) >= 1e6;
+    if (plain && readDecimal(text, -DBL_MAX, DBL_MAX, read) &&
+        static_cast<float>(read / divisor) == stored)
+      return;
+  }
+}
+
+}  // namespace
+
+void formatSetting(int setting, const Parameters& p, char (&line)[48]) {
+  const SettingOption& o = options[setting];
+  char value[24] = "";
+  switch (o.kind) {
+    case Kind::number:
+      writeShortest(p.*o.real, p.*o.real, 1, value);
+      break;
+    case Kind::percentage:
+      if (p.*o.whole) {
+        std::snprintf(value, sizeof value, "100");
+      } else {
+        writeShortest(p.*o.real, static_cast<double>(p.*o.real) * 100, 100, value);
+      }
+      break;
+    case Kind::wholeNumber:
+      std::snprintf(value, sizeof value, "%d", p.*o.whole);
+      break;
+    case Kind::polygonMode:
+      std::snprintf(value, sizeof value, "%s",
+                    polygonModeNames[p.*o.whole == 1   ? 1
+                                     : p.*o.whole == 2 ? 2
+                                                       : 0]);
+      break;
+    case Kind::switchedOn:
+    case Kind::switchedOff:
+      // The row that sets the value the block holds: "-fog" or "-no-fog".
+      std::snprintf(
+          line, sizeof line, "-%s",
+          (p.*o.whole != 0) == (o.kind == Kind::switchedOn) ? o.name : options[setting + 1].name);
+      return;
+  }
+  std::snprintf(line, sizeof line, "-%s %s", o.name, value);
 }

@@ -33,5 +33,20 @@ bool optionTakesValue(int option);
 // ("a number above 0"), or where the list is full.
 bool chooseSetting(int option, const char* value, SettingChoices& choices, const char*& accepts);
 
+// Adds the choices in later after those in to, dropping any of to's choices of a setting that
+// later chooses again (the two rows of a switch are one setting), so to never fills up.
+void addSettingChoices(SettingChoices& to, const SettingChoices& later);
+
+// The number of rows in the option table.
+int settingOptionCount();
+
+// The first row of the table that sets what option sets ("textures" for "no-textures").
+int settingOf(int option);
+
+// The option line that chooses setting's value in the block as it is now, as a settings file
+// holds it: "-speed 1.5", "-no-textures", "-polygon-mode lines". setting is a first row (see
+// settingOf). A number is written with the fewest digits that read back to the same float.
+void formatSetting(int setting, const Parameters& parameters, char (&line)[48]);
+
 // Writes every choice into the block, over whatever it held.
 void applySettingChoices(const SettingChoices& choices, Parameters& parameters);

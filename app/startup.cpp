@@ -11,6 +11,7 @@
 #include "app/program_exit.h"
 #include "app/random.h"
 #include "app/scene_clock.h"
+#include "app/settings_dialog.h"
 #include "app/startup_seed.h"
 #include "app/termination_signals.h"
 #include "controls/keyboard.h"
@@ -129,6 +130,8 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSeco
     glutPassiveMotionFunc(pointerMotionCallback);
     glutMotionFunc(pointerMotionCallback);
     menuWanted = true;
+    // The close button saves the dialog's settings before the toolkit ends the program.
+    onCloseRequest(saveSettingsOnLeaving);
   }
   glutReshapeFunc(reshape);
   glutDisplayFunc(display);
@@ -157,7 +160,7 @@ bool initialise() {
   // host's window no key reaches the program, and the pointer is the host's. In the 512 x 512
   // window the pointer stays the desktop's, an arrow as after "f".
   if (!windowIsHosted()) {
-    textOverlay.postMessage("Press ? key for Help Screen");
+    textOverlay.postMessage(settingsDialog ? settingsDialogMessage : "Press ? key for Help Screen");
     if (fullScreen) {
       glutWarpPointer(450, 350);
       glutSetCursor(GLUT_CURSOR_NONE);

@@ -7,6 +7,7 @@
 #include "app/frame_clock.h"
 #include "app/parameters.h"
 #include "app/scene_clock.h"
+#include "app/settings_dialog.h"
 #include "controls/debug_readout.h"
 #include "controls/help_screen.h"
 #include "controls/selection.h"
@@ -123,6 +124,7 @@ void requestExit() {
   if (!exiting) {
     exiting = 1;
     exitStartTime = elapsedTime;
+    saveSettingsOnLeaving();
   } else {
     // More than 2 seconds "ago": the next frame ends the program.
     exitStartTime = elapsedTime - 5;

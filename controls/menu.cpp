@@ -4,6 +4,7 @@
 
 #include "app/frame_clock.h"
 #include "app/parameters.h"
+#include "app/settings_dialog.h"
 #include "controls/help_screen.h"
 #include "controls/keyboard.h"
 #include "controls/selection.h"
@@ -70,6 +71,7 @@ void menuCallback(int value) {
       // Each choice starts the 2-second fade again.
       exiting = 1;
       exitStartTime = elapsedTime;
+      saveSettingsOnLeaving();
       break;
     default:
       break;

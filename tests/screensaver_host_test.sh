@@ -6,7 +6,8 @@
 # show the ride (the ribbon's blue, moving), end within 1 s of the host's SIGTERM with status 0,
 # and print nothing. The host passes on no variable of ours (no GYROTRAK_SEED), so the checks
 # hold for any track. Then the screen lock xsecurelock runs it once as its saver
-# (XSECURELOCK_SAVER), under the same checks when the lock is ended with SIGTERM.
+# (XSECURELOCK_SAVER), under the same checks when the lock is ended with SIGTERM. The third time
+# and under the lock, the settings file asks for -polygon-mode lines: the ribbon is in lines.
 # At the end the gyrotrak package installed before, repacked with dpkg-repack, is put back, or
 # the package removed where there was none.
 #
@@ -38,10 +39,11 @@ fi
 apt-get install --reinstall -y -qq -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt" 2>&1 ||
   { cat "$work/apt" >&2; exit 1; }
 
-mkdir "$work"/{home,config,data,cache} && mkdir -m 700 "$work/runtime"
+mkdir -p "$work"/{home/.config,data,cache} && mkdir -m 700 "$work/runtime"
 # No /usr/games on PATH: the host can find the program only in its own folders. No GTK
-# accessibility bus, which would be one more D-Bus daemon.
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
+# accessibility bus, which would be one more D-Bus daemon. MATE's host passes HOME, not
+# XDG_CONFIG_HOME: its ride reads the settings file in HOME's .config, as most users keep it.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/data \
   XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime PATH=/usr/sbin:/usr/bin:/sbin:/bin \
   NO_AT_BRIDGE=1
 start_virtual_display 1024x768
@@ -71,14 +73,19 @@ owned && grep -q attached "$work/strace" || fail "the host or strace did not sta
 blue() { import -window root "$work/$1.png" && convert "$work/$1.png" -depth 8 rgb:- |
   perl -0777 -ne '$n = 0; while (/(.)(.)(.)/gs) { $n++ if ord $3 > 80 && ord $3 > 2 * ord $1 }
     print $n'; }
+# Pixels of blue in $1.png with blue all around: most of the filled ribbon's, none of its lines'.
+filled() { convert "$work/$1.png" -fx '(b > 80/255 && b > 2 * r) ? 1 : 0' -morphology Erode \
+  Square:1 -format '%[fx:round(mean * w * h)]' info:; }
 # The program ($child) in a host's window (XSCREENSAVER_WINDOW), and the ride on the screen
-# within 20 s: its fade-in over, more than 1000 pixels of the ribbon's blue; then moving. $1
-# names the case.
+# within 20 s: its fade-in over, more than 1000 pixels of the ribbon's blue (more than $lines,
+# where set, the ribbon in lines: not a tenth of them filled); then moving. $1 names the case.
 ride_shown() {
   grep -qz '^XSCREENSAVER_WINDOW=' "/proc/$child/environ" || fail "$1: no host window"
-  local pixels changed deadline=$(( SECONDS + 20 ))
-  until pixels=$(blue a) && [ "$pixels" -gt 1000 ] || (( SECONDS > deadline )); do sleep 0.2; done
-  [ "$pixels" -gt 1000 ] || fail "$1: $pixels pixels of blue (want more than 1000)"
+  local pixels changed deadline=$(( SECONDS + 20 )) least=${lines:-1000}
+  until pixels=$(blue a) && [ "$pixels" -gt $least ] || (( SECONDS > deadline )); do sleep 0.2; done
+  [ "$pixels" -gt $least ] || fail "$1: $pixels pixels of blue (want more than $least)"
+  [ -z "${lines:-}" ] || [ $(( $(filled a) * 10 )) -lt "$pixels" ] ||
+    fail "$1: $(filled a) of $pixels pixels of blue filled, not lines"
   import -window root "$work/b.png"
   changed=$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true)
   [ "$changed" -gt 10000 ] || fail "$1: $changed pixels changed (want more than 10000)"
@@ -87,6 +94,8 @@ ride_shown() {
 ended() { grep -qF "wait4($child, [{WIFEXITED(s) && WEXITSTATUS(s) == 0}], 0, NULL) = $child <0." \
   "$work/waits"; }
 for cycle in 1 2 3; do
+  [ $cycle = 3 ] && mkdir "$XDG_CONFIG_HOME/gyrotrak" && lines=50 &&
+    echo "-polygon-mode lines" >"$XDG_CONFIG_HOME/gyrotrak/settings"
   timeout 10 mate-screensaver-command --activate >/dev/null || fail "$cycle: --activate"
   for _ in $(seq 100); do child=$(pgrep -P "$host" -x gyrotrak) && break; sleep 0.1; done
   [ -n "$child" ] || fail "$cycle: the host started no gyrotrak"

@@ -10,7 +10,10 @@
 # - either image missing, empty, truncated, a directory, unreadable, random bytes, a PNG or the
 #   other image (another size) under the BMP's name in the working directory, which is read
 #   before any other folder: it still starts and ends silently, and draws the very picture it
-#   draws with good images, the bad one counting as missing and the source tree's copy used.
+#   draws with good images, the bad one counting as missing and the source tree's copy used;
+# - --settings: keys change three settings, Esc saves them beside the file's other lines, a start
+#   with the file draws what the same options draw (an option winning, the reset keeping both);
+#   a save into a folder it may not write says so and leaves the old file whole.
 #
 #   tests/window_and_files_test.sh PROGRAM SOURCE_DIR WINDOW_CLOSE_REQUEST
 set -euo pipefail
@@ -22,6 +25,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 . "$(dirname "$0")/../tools/virtual_display.sh"
 pid=
+export XDG_CONFIG_HOME=$work/empty
 # Each step may find its process gone already; none may stop the rest of the clean-up.
 trap 'kill $pid 2>/dev/null || true; stop_virtual_display; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 status=0
@@ -36,12 +40,12 @@ export GYROTRAK_SEED=1
 limited=()
 [ "$(id -u)" -eq 0 ] && limited=(setpriv --bounding-set=-dac_override,-dac_read_search)
 
-# Starts the program in folder $1 (limited as above when $2 is set) and waits for its window;
-# $pid, $window.
+# Starts the program in folder $1 (limited as above when $2 is set) with options $3..., and waits
+# for its window; $pid, $window.
 start() {
   local as=()
   [ -n "${2:-}" ] && as=("${limited[@]}")
-  (cd "$1" && exec "${as[@]}" "$program" >"$work/console" 2>&1) &
+  (cd "$1" && exec "${as[@]}" "$program" "${@:3}" >"$work/console" 2>&1) &
   pid=$!
   window=
   for _ in $(seq 200); do
@@ -152,4 +156,39 @@ for image in font.bmp earthCloudsBW_256.bmp; do
     [ "$seen" = "$good" ] || fail "$image $kind: $what $seen, not $good as with good images"
   done
 done
-echo "window closes and bad image files: fine"
+
+# Starts --settings with options $2... and the settings file of folder $1, presses keys $keys,
+# and checks its end: status 0, printing $said.
+settings() {
+  XDG_CONFIG_HOME=$1 start "$work/good" "${limit:-}" --settings "${@:2}"
+  sleep 2 && xdotool key --window "$window" ${keys:-} Escape 2>/dev/null
+  wait "$pid" || fail "--settings ${*:2}: status $?"
+  [ "$(cat "$work/console")" = "$said" ] || fail "--settings ${*:2}: printed $(cat "$work/console")"
+}
+mkdir -p "$work/config/gyrotrak" && file=$work/config/gyrotrak/settings
+printf '# mine\nbogus 1\n-speed 2\n' >"$file"
+said="gyrotrak: $file:2: unknown setting \"bogus\"; gyrotrak --help lists the settings; the line is \
+skipped"$'\n'"gyrotrak: settings saved in $file"
+keys="w u l" settings "$work/config"
+saved() { printf '# mine\nbogus 1\n-speed 2\n'; printf '%s\n' -size\ 1 -camera-distance\ 0.1 \
+  -fov\ 100 -fog-distance\ 2 -blanking\ 50 -tesselation\ 10 "-letterbox $1" \
+  -polygon-mode\ lines -textures -no-light -fog -no-stars -no-fps; }
+[ "$(cat "$file")" = "$(saved 1)" ] || fail "saved: $(cat "$file")"
+for from in file options; do
+  given=(-speed 2 -polygon-mode lines -no-stars) config=$work/empty
+  [ $from = file ] && given=() config=$work/config
+  XDG_CONFIG_HOME=$config GYROTRAK_CLOCK=50,2500 start "$work/good" "" "${given[@]}" -letterbox 2
+  wait_still "settings from the $from" && import -window root "$work/$from.png"
+  kill "$pid" && wait "$pid" && pid=
+done
+[ "$(compare -metric AE "$work/file.png" "$work/options.png" null: 2>&1)" = 0 ] ||
+  fail "the file's settings draw another picture than the same options"
+keys="l r" settings "$work/config" -letterbox 2
+[ "$(cat "$file")" = "$(saved 2)" ] || fail "saved after the reset: $(cat "$file")"
+if [ ${#limited[@]} -gt 0 ]; then
+  mkdir -p "$work/locked/gyrotrak" && file=$work/locked/gyrotrak/settings && echo -speed 2 >"$file"
+  chmod 555 "$work/locked/gyrotrak" && said="gyrotrak: settings not saved in $file: Permission denied"
+  limit=1 settings "$work/locked"
+  [ "$(cat "$file")" = "-speed 2" ] || fail "the old file is now: $(cat "$file")"
+fi
+echo "window closes, bad image files and the settings file: fine"

@@ -106,6 +106,10 @@ void quietenXErrors();
 // ends the program through exitProgram with status 0 and without a word (see window_loss.h).
 void watchForWindowLoss();
 
+// Calls closing when the window manager asks the window to close, as a close button does, just
+// before the toolkit ends the program.
+void onCloseRequest(void (*closing)());
+
 // Whether the window's loss has been noticed already; no round trip.
 bool windowLossNoticed();
 

@@ -1,6 +1,6 @@
 #include "window/window_loss.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <dlfcn.h>
@@ -120,4 +120,8 @@ bool windowStillOpen() {
 
 bool windowLossNoticed() {
   return windowLost != 0;
+}
+
+void onCloseRequest(void (*closing)()) {
+  glutCloseFunc(closing);
 }
