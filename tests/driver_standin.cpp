@@ -11,8 +11,8 @@
 //   STANDIN_ACCELERATED=1 the current renderer says it is a hardware one;
 //   STANDIN_SAMPLES=N     every window is multisampled, N samples a pixel, whatever the program
 //                         asks, as where a driver's control panel forces antialiasing; and a
-//                         blit into a multisampled framebuffer copies nothing, as the GL
-//                         specification has strict drivers refuse it (Mesa copies).
+//                         blit into a multisampled framebuffer copies nothing, as OpenGL's
+//                         rules have strict drivers refuse it (Mesa copies).
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <dlfcn.h>

@@ -4,7 +4,7 @@
 // every frame draws into it (colour and depth, like the window), and it is copied into the
 // window's back buffer once before each swap, pixel for pixel. The copy is a blit, but for a
 // multisampled window: a blit into one from a framebuffer of another sample count is
-// GL_INVALID_OPERATION by the GL specification (some drivers copy all the same), so there the
+// GL_INVALID_OPERATION by OpenGL's rules (some drivers copy all the same), so there the
 // picture's colour is a texture, drawn over the whole window texel for pixel. Every sample of
 // a pixel takes its texel, and the window's resolve gives the picture exactly.
 
