@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -202,4 +204,42 @@ TEST(CommandLine, TheHostsSettingsDialogWritesOnlyWhatTheProgramAccepts) {
     EXPECT_TRUE(offered.count(name)) << "-" << name << " is not in the settings dialog";
   }
   EXPECT_EQ(offered.size(), 15u);
+}
+
+namespace {
+
+// The option names a text lists: the words that begin with - or -- and a letter.
+std::set<std::string> optionNames(const std::string& text) {
+  static const std::regex name(R"((?:^|[\s`"])(--?[a-z][a-z-]*))");
+  std::set<std::string> names;
+  for (std::sregex_iterator at(text.begin(), text.end(), name), end; at != end; ++at)
+    names.insert((*at)[1]);
+  return names;
+}
+
+}  // namespace
+
+// One list of options: the README's table, --help and the manual page name the same ones.
+TEST(CommandLine, TheReadmeHelpAndManualPageListTheSameOptions) {
+  std::string help, readme, manual;
+  std::istringstream usage(usageText);
+  for (std::string line; std::getline(usage, line);)
+    if (line.rfind("  -", 0) == 0) help += line.substr(0, line.find("  ", 2)) + "\n";
+  std::ifstream readmeFile(GYROTRAK_DATA_DIR "/../README.md");
+  bool table = false;  // in the table headed "| option |", up to its last row
+  for (std::string line; std::getline(readmeFile, line);) {
+    table = line.rfind("| option |", 0) == 0 || (table && line.rfind("|", 0) == 0);
+    if (table) readme += line.substr(0, line.find('|', 1)) + "\n";
+  }
+  std::ifstream page(GYROTRAK_DATA_DIR "/../dist/gyrotrak.6.in");
+  bool options = false, tagged = false;  // in OPTIONS, on the line after a .TP
+  for (std::string line; std::getline(page, line); tagged = line == ".TP") {
+    if (line.rfind(".SH", 0) == 0) options = line == ".SH OPTIONS";
+    line.erase(std::remove(line.begin(), line.end(), '\\'), line.end());
+    if (options && tagged) manual += line + "\n";
+  }
+  const std::set<std::string> listed = optionNames(help);
+  EXPECT_EQ(listed.size(), 26u);
+  EXPECT_EQ(optionNames(readme), listed);
+  EXPECT_EQ(optionNames(manual), listed);
 }
