@@ -5,10 +5,10 @@
 
 #include "app/command_line.h"
 #include "app/environment_check.h"
-#include "app/program_exit.h"
-#include "app/settings_dialog.h"
-#include "app/settings_store.h"
 #include "app/startup.h"
+#include "base/program_exit.h"
+#include "settings/settings_dialog.h"
+#include "settings/settings_store.h"
 #include "window/window.h"
 
 int main(int argc, char** argv) {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/random.h"
-#include "textures/scene_resources.h"
+#include "base/random.h"
+#include "frame/scene_resources.h"
 #include "textures/texture_table.h"
 
 namespace {

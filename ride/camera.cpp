@@ -1,6 +1,6 @@
 #include "ride/camera.h"
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 
 void resetCamera(Camera& c, const Parameters& parameters) {
   c.position = {0, 0, 0};

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "window/picture_framebuffer.h"
 #include "window/swap_check.h"
 #include "window/window_loss.h"

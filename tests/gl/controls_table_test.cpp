@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "controls/debug_readout.h"
 #include "controls/help_screen.h"
 #include "controls/keyboard.h"

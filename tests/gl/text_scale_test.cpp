@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-#include "app/frame_clock.h"
 #include "app/startup.h"
-#include "app/title.h"
+#include "base/frame_clock.h"
+#include "frame/title.h"
 #include "tests/gl/glyph_feedback.h"
 #include "text/text_overlay.h"
 

@@ -1,10 +1,10 @@
-#include "app/settings_dialog.h"
+#include "settings/settings_dialog.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "app/parameters.h"
-#include "app/settings_store.h"
+#include "base/parameters.h"
+#include "settings/settings_store.h"
 #include "text/text_overlay.h"
 
 char settingsFilePath[4096];

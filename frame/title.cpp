@@ -1,9 +1,9 @@
-#include "app/title.h"
+#include "frame/title.h"
 
 #include <cmath>
 
-#include "app/frame_clock.h"
 #include "app/startup.h"
+#include "base/frame_clock.h"
 #include "text/text_overlay.h"
 #include "text/text_scale.h"
 

@@ -1,7 +1,7 @@
 // The program's global objects, defined together in one translation unit so that they are
 // constructed in this order before main (and destroyed in the reverse order at exit).
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "effects/particle_effects.h"
 #include "effects/star_field.h"
 #include "ride/camera.h"

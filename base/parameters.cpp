@@ -1,12 +1,12 @@
-#include "app/parameters.h"
+#include "base/parameters.h"
 
 #include <GL/gl.h>
 
 #include <cstdio>
 
-#include "app/frame_clock.h"
-#include "app/random.h"
-#include "app/setting_options.h"
+#include "base/frame_clock.h"
+#include "base/random.h"
+#include "base/setting_options.h"
 #include "controls/debug_readout.h"
 #include "effects/particle_effects.h"
 #include "ride/camera.h"
