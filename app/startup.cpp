@@ -15,6 +15,7 @@
 #include "controls/keyboard.h"
 #include "controls/menu.h"
 #include "controls/pointer.h"
+#include "controls/reset.h"
 #include "controls/special_keys.h"
 #include "frame/frame.h"
 #include "frame/scene_resources.h"
@@ -24,9 +25,6 @@
 #include "textures/bmp_texture.h"
 #include "textures/texture_table.h"
 #include "window/window.h"
-
-int windowWidth = 0;
-int windowHeight = 0;
 
 namespace {
 
@@ -205,10 +203,6 @@ void display() {
 }
 
 void reshape(int width, int height) {
-  // What a resized back buffer holds is undefined: the next frame starts from black.
-  if (width != windowWidth || height != windowHeight) pictureLost = 1;
-  windowWidth = width;
-  windowHeight = height;
   followWindowSize(width, height);
   followMonitorSize(width, height);
   glViewport(0, 0, width, height);

@@ -1,17 +1,8 @@
 #include "base/parameters.h"
 
-#include <GL/gl.h>
-
-#include <cstdio>
-
-#include "base/frame_clock.h"
-#include "base/random.h"
 #include "base/setting_options.h"
-#include "controls/debug_readout.h"
-#include "effects/particle_effects.h"
-#include "ride/camera.h"
-#include "ride/track.h"
-#include "text/text_overlay.h"
+
+Parameters params;
 
 int paused = 0;
 float brightness = 1.0f;
@@ -48,28 +39,4 @@ void resetParameters(Parameters& p) {
   p.fogDistance = 2.0f;
   p.blankIntensity = 0.5f;
   applySettingChoices(chosenSettings, p);
-}
-
-void reset() {
-  resetWithSeed(static_cast<unsigned int>(elapsedMs));
-}
-
-void resetWithSeed(unsigned int seed) {
-  seedRandom(seed);
-  glClearColor(0, 0, 0, 1);
-
-  resetParameters(params);
-  brightness = 1.0f;
-  paused = 0;
-  exiting = 0;
-  exitStartTime = 0;
-  clearParticleEffects();
-
-  resetCamera(camera, params);
-  resetDebugCounters();
-
-  track.generate(0.5f, 0.1f, 0.25f);
-  std::snprintf(textBuffer, sizeof textBuffer, "New Track: %1d %1d %1d %1d", track.frequencyX,
-                track.frequencyZ, track.frequencyY1, track.frequencyY2);
-  textOverlay.setMessage(textBuffer);
 }

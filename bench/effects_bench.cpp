@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "base/parameters.h"
 #include "base/random.h"
@@ -21,6 +20,7 @@
 #include "effects/star_field.h"
 #include "frame/projection.h"
 #include "ride/camera.h"
+#include "window/window.h"
 
 namespace {
 

@@ -21,7 +21,6 @@
 #include <cstring>
 #include <vector>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "base/parameters.h"
 #include "bench/bench_window.h"

@@ -9,6 +9,7 @@
 #include "base/scene_clock.h"
 #include "controls/debug_readout.h"
 #include "controls/help_screen.h"
+#include "controls/reset.h"
 #include "controls/selection.h"
 #include "controls/setting_step.h"
 #include "ride/camera.h"

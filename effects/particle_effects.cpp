@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "base/random.h"
-#include "frame/scene_resources.h"
 #include "textures/texture_table.h"
+
+ParticleSystem fountain, groundGlows, smoke, motes;
 
 namespace {
 

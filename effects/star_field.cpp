@@ -6,6 +6,8 @@
 
 #include "base/random.h"
 
+StarField starField;
+
 namespace {
 
 bool insideShape(double x, double y, double z, float outerRadius, float innerRadius, int shape) {

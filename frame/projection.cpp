@@ -5,12 +5,12 @@
 
 #include <climits>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "base/parameters.h"
 #include "controls/pointer.h"
 #include "ride/camera.h"
 #include "ride/track.h"
+#include "window/window.h"
 
 namespace {
 

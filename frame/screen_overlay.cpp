@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "base/parameters.h"
 #include "base/program_exit.h"

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "text/text_overlay.h"
 #include "text/text_scale.h"
+#include "window/window.h"
 
 TitlePosition titlePosition(float t, int width, int height) {
   return {static_cast<int>(t / 8 * width),

@@ -2,6 +2,8 @@
 
 #include "base/parameters.h"
 
+Camera camera;
+
 void resetCamera(Camera& c, const Parameters& parameters) {
   c.position = {0, 0, 0};
   c.fieldOfView = static_cast<float>(parameters.fovDegrees);

@@ -6,6 +6,8 @@
 #include "base/random.h"
 #include "ride/angles.h"
 
+Track track;
+
 namespace {
 
 // The guarded arctangent of n / d, in radians: atan of the ratio while it lies within [-1, 1],

@@ -2,11 +2,12 @@
 
 #include <GL/gl.h>
 
-#include "app/startup.h"
 #include "text/glyph_layout.h"
 #include "text/message_line.h"
 #include "text/text_scale.h"
 #include "window/window.h"
+
+TextOverlay textOverlay;
 
 TextOverlay::TextOverlay() {
   setDefaults();

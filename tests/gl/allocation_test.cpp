@@ -3,7 +3,6 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "base/program_exit.h"
 #include "controls/keyboard.h"

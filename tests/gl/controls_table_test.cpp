@@ -16,6 +16,7 @@
 #include "controls/help_screen.h"
 #include "controls/keyboard.h"
 #include "controls/menu.h"
+#include "controls/reset.h"
 #include "controls/special_keys.h"
 #include "ride/camera.h"
 #include "tests/gl/gl_context.h"

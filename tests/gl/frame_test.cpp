@@ -15,10 +15,12 @@
 #include "base/scene_clock.h"
 #include "controls/help_screen.h"
 #include "controls/keyboard.h"
+#include "controls/reset.h"
 #include "effects/particle_effects.h"
 #include "frame/ride_step.h"
 #include "tests/gl/glyph_feedback.h"
 #include "text/text_overlay.h"
+#include "window/window.h"
 
 namespace {
 

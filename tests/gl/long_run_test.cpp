@@ -12,6 +12,7 @@
 #include "base/random.h"
 #include "base/scene_clock.h"
 #include "controls/keyboard.h"
+#include "controls/reset.h"
 #include "effects/particle_effects.h"
 #include "frame/frame.h"
 #include "frame/ride_step.h"

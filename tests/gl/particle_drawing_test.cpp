@@ -5,7 +5,6 @@
 
 #include <cfloat>
 
-#include "app/startup.h"
 #include "base/parameters.h"
 #include "effects/particle_system.h"
 #include "frame/projection.h"
@@ -13,6 +12,7 @@
 #include "gl_context.h"
 #include "ride/camera.h"
 #include "textures/texture_table.h"
+#include "window/window.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "base/frame_clock.h"
 #include "base/parameters.h"
+#include "controls/reset.h"
 #include "frame/frame.h"
 #include "gl_context.h"
 #include "tests/gl/allocation_count.h"

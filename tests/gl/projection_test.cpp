@@ -5,13 +5,14 @@
 
 #include <cmath>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "base/parameters.h"
 #include "controls/pointer.h"
+#include "controls/reset.h"
 #include "gl_context.h"
 #include "ride/camera.h"
 #include "ride/track.h"
+#include "window/window.h"
 
 namespace {
 

@@ -1,3 +1,5 @@
+#include "controls/reset.h"
+
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 

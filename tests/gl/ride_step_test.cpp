@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "base/parameters.h"
 #include "frame/frame.h"
@@ -17,6 +16,7 @@
 #include "ride/camera.h"
 #include "ride/track.h"
 #include "text/text_overlay.h"
+#include "window/window.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "base/parameters.h"
 #include "base/scene_clock.h"
+#include "controls/reset.h"
 #include "effects/particle_effects.h"
 #include "frame/projection.h"
 #include "gl_context.h"
@@ -21,6 +21,7 @@
 #include "ride/light.h"
 #include "ride/sphere.h"
 #include "ride/track.h"
+#include "window/window.h"
 
 namespace {
 

@@ -5,13 +5,14 @@
 
 #include <cmath>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "base/parameters.h"
 #include "base/program_exit.h"
+#include "controls/reset.h"
 #include "frame/frame.h"
 #include "tests/gl/gl_context.h"
 #include "window/picture_keeping.h"
+#include "window/window.h"
 
 // The black overlay and its three uses, read back from the real back buffer.
 

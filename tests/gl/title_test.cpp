@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/startup.h"
 #include "base/frame_clock.h"
 #include "tests/gl/glyph_feedback.h"
 #include "text/text_overlay.h"
+#include "window/window.h"
 
 TEST(StartupTitle, GlidesInLargeGlyphsWithoutBecomingTheMessageLine) {
   textOverlay.postMessage("Press ? key for Help Screen");

@@ -32,6 +32,7 @@
 #include "tests/soak/soak_checks.h"
 #include "textures/texture_table.h"
 #include "window/picture_keeping.h"
+#include "window/window.h"
 
 namespace {
 
