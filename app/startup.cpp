@@ -21,7 +21,6 @@
 #include "frame/scene_resources.h"
 #include "settings/settings_dialog.h"
 #include "text/text_overlay.h"
-#include "text/text_scale.h"
 #include "textures/bmp_texture.h"
 #include "textures/texture_table.h"
 #include "window/window.h"
@@ -70,12 +69,6 @@ void pictureSeen(bool seen) {
   } else {
     glutIdleFunc(nullptr);
   }
-}
-
-// The text scale for a monitor height pixels high, unless the desktop says one.
-void scaleTextForMonitor(int height) {
-  textScale = chooseTextScale(std::getenv("GDK_SCALE"), desktopResources(), height);
-  textOverlay.setScaledSizes();
 }
 
 // Keys run as commands. Once the fixed clock has run out no frame runs, so an exit asked for

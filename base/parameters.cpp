@@ -4,7 +4,6 @@
 
 Parameters params;
 
-int paused = 0;
 float brightness = 1.0f;
 int exiting = 0;
 float exitStartTime = 0;

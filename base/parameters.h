@@ -39,7 +39,6 @@ class Parameters {
 extern Parameters params;
 
 // Loose settings beside the block. Written by reset() and by the controls.
-extern int paused;           // the ride does not advance
 extern float brightness;     // colour level of the scene; nothing changes it
 extern int exiting;          // an exit fade is under way; set by the exit commands
 extern float exitStartTime;  // elapsedTime at which the exit fade began, while exiting

@@ -17,6 +17,7 @@
 #include "window/window.h"
 
 int fullScreen = 1;
+int paused = 0;
 int letterboxStep = 0;
 
 namespace {

@@ -8,6 +8,7 @@
 #include "base/parameters.h"
 #include "base/random.h"
 #include "controls/debug_readout.h"
+#include "controls/keyboard.h"
 #include "effects/particle_effects.h"
 #include "ride/camera.h"
 #include "ride/track.h"

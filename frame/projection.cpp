@@ -7,6 +7,7 @@
 
 #include "base/frame_clock.h"
 #include "base/parameters.h"
+#include "controls/keyboard.h"
 #include "controls/pointer.h"
 #include "ride/camera.h"
 #include "ride/track.h"

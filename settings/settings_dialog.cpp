@@ -12,6 +12,13 @@ int settingsDialog = 0;
 
 const char* const settingsDialogMessage = "Keys change settings (? lists them); leaving saves them";
 
+void readUsersSettings(const char* xdgConfigHome, const char* home, bool dialog,
+                       SettingChoices& choices) {
+  findSettingsFile(xdgConfigHome, home, settingsFilePath);
+  if (settingsFilePath[0] != '\0') readSettingsFile(settingsFilePath, choices);
+  settingsDialog = dialog;
+}
+
 void saveSettingsOnLeaving() {
   static int saved = 0;
   if (!settingsDialog || saved) return;

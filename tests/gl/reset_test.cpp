@@ -7,6 +7,7 @@
 #include "base/parameters.h"
 #include "base/random.h"
 #include "base/scene_clock.h"
+#include "controls/keyboard.h"
 #include "ride/camera.h"
 
 TEST(Reset, RestoresSettingsAndCancelsExitAndPause) {

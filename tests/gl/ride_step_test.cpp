@@ -10,6 +10,7 @@
 
 #include "base/frame_clock.h"
 #include "base/parameters.h"
+#include "controls/keyboard.h"
 #include "frame/frame.h"
 #include "gl_context.h"
 #include "glyph_feedback.h"
