@@ -4,7 +4,7 @@
 // screen-saver hosts' ways of naming a window to draw in, the 512 x 512 window, the frame pace
 // and the settings a reset returns to. No X calls here.
 
-#include "app/setting_options.h"
+#include "base/setting_options.h"
 #include "window/window.h"
 
 struct CommandLine {

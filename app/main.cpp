@@ -5,10 +5,9 @@
 
 #include "app/command_line.h"
 #include "app/environment_check.h"
-#include "app/program_exit.h"
-#include "app/settings_dialog.h"
-#include "app/settings_store.h"
 #include "app/startup.h"
+#include "base/program_exit.h"
+#include "settings/settings_dialog.h"
 #include "window/window.h"
 
 int main(int argc, char** argv) {
@@ -34,10 +33,9 @@ int main(int argc, char** argv) {
 
   nameMalformedVariables();
   // The file's settings, then the command line's, which win.
-  findSettingsFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), settingsFilePath);
-  if (settingsFilePath[0] != '\0') readSettingsFile(settingsFilePath, chosenSettings);
+  readUsersSettings(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), line.settingsDialog,
+                    chosenSettings);
   addSettingChoices(chosenSettings, line.settings);
-  settingsDialog = line.settingsDialog;
   // The option wins over the environment's pace.
   const char* pace = line.framesPerSecond;
   if (pace == nullptr) pace = std::getenv("GYROTRAK_FPS");

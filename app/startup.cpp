@@ -5,28 +5,25 @@
 #include <cstdlib>
 
 #include "app/fixed_clock.h"
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/program_exit.h"
-#include "app/random.h"
-#include "app/scene_clock.h"
-#include "app/settings_dialog.h"
 #include "app/startup_seed.h"
 #include "app/termination_signals.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/program_exit.h"
+#include "base/random.h"
+#include "base/scene_clock.h"
 #include "controls/keyboard.h"
 #include "controls/menu.h"
 #include "controls/pointer.h"
+#include "controls/reset.h"
 #include "controls/special_keys.h"
+#include "frame/frame.h"
+#include "frame/scene_resources.h"
+#include "settings/settings_dialog.h"
 #include "text/text_overlay.h"
-#include "text/text_scale.h"
 #include "textures/bmp_texture.h"
-#include "textures/scene_resources.h"
 #include "textures/texture_table.h"
 #include "window/window.h"
-
-int windowWidth = 0;
-int windowHeight = 0;
 
 namespace {
 
@@ -72,12 +69,6 @@ void pictureSeen(bool seen) {
   } else {
     glutIdleFunc(nullptr);
   }
-}
-
-// The text scale for a monitor height pixels high, unless the desktop says one.
-void scaleTextForMonitor(int height) {
-  textScale = chooseTextScale(std::getenv("GDK_SCALE"), desktopResources(), height);
-  textOverlay.setScaledSizes();
 }
 
 // Keys run as commands. Once the fixed clock has run out no frame runs, so an exit asked for
@@ -205,10 +196,6 @@ void display() {
 }
 
 void reshape(int width, int height) {
-  // What a resized back buffer holds is undefined: the next frame starts from black.
-  if (width != windowWidth || height != windowHeight) pictureLost = 1;
-  windowWidth = width;
-  windowHeight = height;
   followWindowSize(width, height);
   followMonitorSize(width, height);
   glViewport(0, 0, width, height);

@@ -1,9 +1,5 @@
 #pragma once
 
-// The window's size as last reported by the toolkit. Written only by reshape().
-extern int windowWidth;
-extern int windowHeight;
-
 // Toolkit initialisation, the "Gyrotrak" window (full screen, or a window when inWindow is set,
 // 512 x 512 or the size the toolkit's -geometry value geometry gives, or the host's window that
 // findHostWindow found), its callbacks and the pop-up menu, and the frames' pace:

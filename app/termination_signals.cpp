@@ -5,7 +5,7 @@
 #include <csignal>
 #include <initializer_list>
 
-#include "app/program_exit.h"
+#include "base/program_exit.h"
 
 namespace {
 

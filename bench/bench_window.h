@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "app/startup.h"
+#include "window/window.h"
 
 namespace benchwindow {
 

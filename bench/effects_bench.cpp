@@ -12,15 +12,15 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/projection.h"
-#include "app/random.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/random.h"
 #include "bench/bench_window.h"
 #include "effects/particle_effects.h"
 #include "effects/star_field.h"
+#include "frame/projection.h"
 #include "ride/camera.h"
+#include "window/window.h"
 
 namespace {
 

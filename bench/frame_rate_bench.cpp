@@ -21,14 +21,13 @@
 #include <cstring>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/screen_overlay.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
 #include "bench/bench_window.h"
 #include "bench/spread.h"
 #include "effects/particle_effects.h"
+#include "frame/frame.h"
+#include "frame/screen_overlay.h"
 #include "window/picture_keeping.h"
 #include "window/window.h"
 

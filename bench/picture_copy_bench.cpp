@@ -12,11 +12,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
 #include "bench/bench_window.h"
+#include "frame/frame.h"
 #include "window/picture_keeping.h"
+#include "window/window.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "ride/sphere.h"
 #include "ride/track.h"
 #include "ride/track_ribbon.h"

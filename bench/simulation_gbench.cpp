@@ -8,8 +8,8 @@
 #include <cstring>
 #include <memory>
 
-#include "app/parameters.h"
-#include "app/random.h"
+#include "base/parameters.h"
+#include "base/random.h"
 #include "effects/particle_effects.h"
 #include "effects/star_field.h"
 #include "ride/camera.h"

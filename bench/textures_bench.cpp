@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "textures/bmp_decoder.h"
 #include "textures/flare_image.h"
 #include "textures/procedural_texture.h"

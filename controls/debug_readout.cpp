@@ -1,6 +1,6 @@
 #include "controls/debug_readout.h"
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "controls/command_message.h"
 #include "controls/selection.h"
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/startup.h"
 #include "text/glyph_layout.h"
 #include "text/text_overlay.h"
 #include "text/text_scale.h"
+#include "window/window.h"
 
 int helpShown = 0;
 

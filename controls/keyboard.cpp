@@ -4,18 +4,20 @@
 
 #include <cstdlib>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/scene_clock.h"
-#include "app/settings_dialog.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/scene_clock.h"
 #include "controls/debug_readout.h"
 #include "controls/help_screen.h"
+#include "controls/reset.h"
 #include "controls/selection.h"
 #include "controls/setting_step.h"
 #include "ride/camera.h"
+#include "settings/settings_dialog.h"
 #include "window/window.h"
 
 int fullScreen = 1;
+int paused = 0;
 int letterboxStep = 0;
 
 namespace {

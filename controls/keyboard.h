@@ -9,6 +9,9 @@ class Parameters;
 // (0 with -window) and the "f" key.
 extern int fullScreen;
 
+// 1 while the ride does not advance. Written by the pause key and the reset.
+extern int paused;
+
 // The letterbox key's counter, -5..6: the size runs up to 6 and back down with the sign
 // showing the direction. Written only by the "l" key; reset leaves it.
 extern int letterboxStep;

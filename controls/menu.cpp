@@ -2,12 +2,12 @@
 
 #include <GL/glut.h>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/settings_dialog.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
 #include "controls/help_screen.h"
 #include "controls/keyboard.h"
 #include "controls/selection.h"
+#include "settings/settings_dialog.h"
 #include "text/text_overlay.h"
 
 const char* const menuEntryLabels[menuEntryCount] = {

@@ -1,6 +1,6 @@
 #include "controls/selection.h"
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "text/text_overlay.h"
 
 int nextSelection(int index) {

@@ -2,7 +2,7 @@
 
 #include <GL/glut.h>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "controls/setting_step.h"
 
 int heldArrows = 0;

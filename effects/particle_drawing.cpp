@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/blend.h"
+#include "base/blend.h"
 #include "ride/angles.h"
 #include "ride/camera.h"
 

@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "app/random.h"
-#include "textures/scene_resources.h"
+#include "base/random.h"
 #include "textures/texture_table.h"
+
+ParticleSystem fountain, groundGlows, smoke, motes;
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/parameters.h"
-#include "app/random.h"
+#include "base/parameters.h"
+#include "base/random.h"
 
 int ParticleSystem::searchCursor = 0;
 float ParticleSystem::lastUpdateTime = 0;

@@ -4,7 +4,9 @@
 
 #include <cmath>
 
-#include "app/random.h"
+#include "base/random.h"
+
+StarField starField;
 
 namespace {
 

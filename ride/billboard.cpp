@@ -1,6 +1,6 @@
 #include "ride/billboard.h"
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "ride/camera.h"
 
 void drawBillboard(GLuint texture, float x, float y, float z, float halfSize) {

@@ -1,6 +1,8 @@
 #include "ride/camera.h"
 
-#include "app/parameters.h"
+#include "base/parameters.h"
+
+Camera camera;
 
 void resetCamera(Camera& c, const Parameters& parameters) {
   c.position = {0, 0, 0};

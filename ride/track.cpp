@@ -2,9 +2,11 @@
 
 #include <cmath>
 
-#include "app/parameters.h"
-#include "app/random.h"
+#include "base/parameters.h"
+#include "base/random.h"
 #include "ride/angles.h"
+
+Track track;
 
 namespace {
 

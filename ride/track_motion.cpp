@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "ride/angles.h"
 #include "ride/camera.h"
 #include "ride/track.h"

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/frame_clock.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
 #include "text/glyph_layout.h"
 #include "text/text_overlay.h"
 #include "text/text_scale.h"
+#include "window/window.h"
 
 namespace {
 

@@ -2,11 +2,14 @@
 
 #include <GL/gl.h>
 
-#include "app/startup.h"
+#include <cstdlib>
+
 #include "text/glyph_layout.h"
 #include "text/message_line.h"
 #include "text/text_scale.h"
 #include "window/window.h"
+
+TextOverlay textOverlay;
 
 TextOverlay::TextOverlay() {
   setDefaults();
@@ -89,4 +92,9 @@ void TextOverlay::drawText(const char* text, short x, short y, float size) {
     lastY = y;
     copyMessageText(messageText, text);
   }
+}
+
+void scaleTextForMonitor(int monitorHeight) {
+  textScale = chooseTextScale(std::getenv("GDK_SCALE"), desktopResources(), monitorHeight);
+  textOverlay.setScaledSizes();
 }

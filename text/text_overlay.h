@@ -51,3 +51,7 @@ class TextOverlay {
 
 // Written by start-up (font), the frame (style, message line) and every control that posts.
 extern TextOverlay textOverlay;
+
+// Sets textScale for a monitor monitorHeight pixels high, unless the desktop says one, and the
+// overlay's sizes with it.
+void scaleTextForMonitor(int monitorHeight);

@@ -4,8 +4,8 @@
 // own pixel sizes and places, at 2 every glyph, position, slant and step is twice as large, all
 // drawn from the same font texture.
 
-// Written by start-up, before any text is drawn, and whenever the window moves onto a monitor
-// of another height.
+// Written only by scaleTextForMonitor (text/text_overlay.h): at start-up, before any text is
+// drawn, and whenever the window moves onto a monitor of another height.
 extern float textScale;
 
 // The desktop's own scale where it says one: GDK_SCALE (gdkScale; null when unset), else the

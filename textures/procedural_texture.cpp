@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "textures/texture_upload.h"
 
 namespace {

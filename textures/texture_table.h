@@ -10,5 +10,11 @@ constexpr int textureTableCapacity = 20;
 extern GLuint textureTable[textureTableCapacity];
 extern int textureCount;
 
+// Texture-table entries of the textures the scene draws with.
+constexpr int smokeTextureEntry = 1;  // the cloud puffs of the smoke
+constexpr int flareTextureEntry = 2;  // the glow the flare animation redraws
+constexpr int trackTextureEntry = 3;  // the glow of the ground glows and the track ribbon
+constexpr int moteTextureEntry = 4;   // the pillow of the motes
+
 // Records a new texture name (0 included) and returns it.
 GLuint appendTexture(GLuint name);

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "app/program_exit.h"
+#include "base/program_exit.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "window/picture_framebuffer.h"
 #include "window/swap_check.h"
 #include "window/window_loss.h"
@@ -135,7 +135,14 @@ void showFromBackBuffer(void (*swapBuffers)()) {
 
 }  // namespace
 
+int windowWidth = 0;
+int windowHeight = 0;
+
 void followWindowSize(int width, int height) {
+  // What a resized back buffer holds is undefined: the next frame starts from black.
+  if (width != windowWidth || height != windowHeight) pictureLost = 1;
+  windowWidth = width;
+  windowHeight = height;
   learnDriver();
   const bool undecided = kept.policy.way == PictureKeeping::undecided;
   if (!undecided && width == kept.width && height == kept.height) return;

@@ -113,9 +113,15 @@ void onCloseRequest(void (*closing)());
 // Whether the window's loss has been noticed already; no round trip.
 bool windowLossNoticed();
 
-// The window's size as the reshape callback gives it: the way of keeping the picture is chosen
-// again, and a framebuffer object made at the new size where the way needs one.
+// The window's size as the reshape callback gives it: recorded in windowWidth and windowHeight
+// (a new size loses the picture), the way of keeping the picture chosen again, and a framebuffer
+// object made at the new size where the way needs one.
 void followWindowSize(int width, int height);
+
+// The window's size as the toolkit last reported it. Written only by followWindowSize; every
+// frame reads it instead of asking the toolkit or the server.
+extern int windowWidth;
+extern int windowHeight;
 
 // Ends a frame: shows the finished picture with the given swap (the display callback passes the
 // toolkit's) and keeps it for the next frame, however the driver's swap treats the back buffer

@@ -8,7 +8,7 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include "app/program_exit.h"
+#include "base/program_exit.h"
 
 namespace {
 

@@ -3,15 +3,14 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/program_exit.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/program_exit.h"
 #include "controls/keyboard.h"
 #include "controls/menu.h"
 #include "controls/pointer.h"
 #include "controls/special_keys.h"
-#include "ride/ride_step.h"
+#include "frame/frame.h"
+#include "frame/ride_step.h"
 #include "tests/gl/allocation_count.h"
 #include "tests/gl/gl_context.h"
 #include "window/picture_keeping.h"

@@ -11,11 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "controls/debug_readout.h"
 #include "controls/help_screen.h"
 #include "controls/keyboard.h"
 #include "controls/menu.h"
+#include "controls/reset.h"
 #include "controls/special_keys.h"
 #include "ride/camera.h"
 #include "tests/gl/gl_context.h"

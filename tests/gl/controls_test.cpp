@@ -7,18 +7,18 @@
 #include <cmath>
 #include <string>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/program_exit.h"
-#include "app/projection.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/program_exit.h"
 #include "controls/help_screen.h"
 #include "controls/keyboard.h"
 #include "controls/menu.h"
 #include "controls/pointer.h"
 #include "controls/special_keys.h"
+#include "frame/frame.h"
+#include "frame/projection.h"
+#include "frame/ride_step.h"
 #include "ride/camera.h"
-#include "ride/ride_step.h"
 #include "tests/gl/gl_context.h"
 #include "text/text_overlay.h"
 

@@ -7,12 +7,12 @@
 
 #include <vector>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
 #include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
 #include "controls/keyboard.h"
 #include "controls/special_keys.h"
+#include "frame/frame.h"
 #include "ride/camera.h"
 #include "tests/gl/gl_context.h"
 #include "tests/soak/soak_checks.h"

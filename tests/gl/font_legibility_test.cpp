@@ -14,10 +14,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/startup.h"
 #include "tests/gl/gl_context.h"
 #include "text/text_overlay.h"
 #include "textures/bmp_texture.h"
+#include "window/window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/frame.h"
+#include "frame/frame.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -7,18 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/program_exit.h"
-#include "app/random.h"
-#include "app/scene_clock.h"
 #include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/program_exit.h"
+#include "base/random.h"
+#include "base/scene_clock.h"
 #include "controls/help_screen.h"
 #include "controls/keyboard.h"
+#include "controls/reset.h"
 #include "effects/particle_effects.h"
-#include "ride/ride_step.h"
+#include "frame/ride_step.h"
 #include "tests/gl/glyph_feedback.h"
 #include "text/text_overlay.h"
+#include "window/window.h"
 
 namespace {
 

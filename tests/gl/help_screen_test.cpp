@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "controls/keyboard.h"
 #include "controls/menu.h"
 #include "tests/gl/glyph_feedback.h"

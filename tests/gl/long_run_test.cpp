@@ -6,15 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/program_exit.h"
-#include "app/random.h"
-#include "app/scene_clock.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/program_exit.h"
+#include "base/random.h"
+#include "base/scene_clock.h"
 #include "controls/keyboard.h"
+#include "controls/reset.h"
 #include "effects/particle_effects.h"
-#include "ride/ride_step.h"
+#include "frame/frame.h"
+#include "frame/ride_step.h"
 #include "ride/track.h"
 #include "tests/gl/gl_context.h"
 #include "text/text_overlay.h"

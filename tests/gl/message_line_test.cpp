@@ -4,10 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "controls/reset.h"
+#include "frame/frame.h"
 #include "tests/gl/glyph_feedback.h"
 #include "text/text_overlay.h"
 

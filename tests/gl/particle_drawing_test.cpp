@@ -5,14 +5,14 @@
 
 #include <cfloat>
 
-#include "app/parameters.h"
-#include "app/projection.h"
-#include "app/startup.h"
+#include "base/parameters.h"
 #include "effects/particle_system.h"
+#include "frame/projection.h"
+#include "frame/scene_resources.h"
 #include "gl_context.h"
 #include "ride/camera.h"
-#include "textures/scene_resources.h"
 #include "textures/texture_table.h"
+#include "window/window.h"
 
 namespace {
 

@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "controls/reset.h"
+#include "frame/frame.h"
 #include "gl_context.h"
 #include "tests/gl/allocation_count.h"
 

@@ -8,16 +8,18 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/scene_clock.h"
 #include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/scene_clock.h"
+#include "controls/reset.h"
 #include "effects/particle_effects.h"
-#include "ride/ride_step.h"
+#include "frame/frame.h"
+#include "frame/ride_step.h"
 #include "ride/track.h"
 #include "tests/gl/gl_context.h"
 #include "text/text_overlay.h"
+#include "window/window.h"
 
 // Last: Xlib's macros would clash with names in the headers above.
 #include <GL/glx.h>

@@ -1,17 +1,19 @@
-#include "app/projection.h"
+#include "frame/projection.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "controls/keyboard.h"
 #include "controls/pointer.h"
+#include "controls/reset.h"
 #include "gl_context.h"
 #include "ride/camera.h"
 #include "ride/track.h"
+#include "window/window.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
+#include "base/frame_clock.h"
 #include "controls/keyboard.h"
+#include "frame/frame.h"
 #include "tests/gl/gl_context.h"
 
 namespace {

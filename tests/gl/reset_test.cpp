@@ -1,10 +1,13 @@
+#include "controls/reset.h"
+
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/random.h"
-#include "app/scene_clock.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/random.h"
+#include "base/scene_clock.h"
+#include "controls/keyboard.h"
 #include "ride/camera.h"
 
 TEST(Reset, RestoresSettingsAndCancelsExitAndPause) {

@@ -1,4 +1,4 @@
-#include "ride/ride_step.h"
+#include "frame/ride_step.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -8,15 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "controls/keyboard.h"
+#include "frame/frame.h"
 #include "gl_context.h"
 #include "glyph_feedback.h"
 #include "ride/camera.h"
 #include "ride/track.h"
 #include "text/text_overlay.h"
+#include "window/window.h"
 
 namespace {
 

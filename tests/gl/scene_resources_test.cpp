@@ -1,4 +1,4 @@
-#include "textures/scene_resources.h"
+#include "frame/scene_resources.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

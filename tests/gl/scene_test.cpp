@@ -1,7 +1,7 @@
 // The scene's drawing routines on a real context: what they emit, what they leave switched on,
 // and what ends up on screen.
 
-#include "ride/scene.h"
+#include "frame/scene.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -9,18 +9,19 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/projection.h"
-#include "app/scene_clock.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/scene_clock.h"
+#include "controls/reset.h"
 #include "effects/particle_effects.h"
+#include "frame/projection.h"
 #include "gl_context.h"
 #include "ride/billboard.h"
 #include "ride/camera.h"
 #include "ride/light.h"
 #include "ride/sphere.h"
 #include "ride/track.h"
+#include "window/window.h"
 
 namespace {
 

@@ -1,17 +1,18 @@
-#include "app/screen_overlay.h"
+#include "frame/screen_overlay.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/program_exit.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/program_exit.h"
+#include "controls/reset.h"
+#include "frame/frame.h"
 #include "tests/gl/gl_context.h"
 #include "window/picture_keeping.h"
+#include "window/window.h"
 
 // The black overlay and its three uses, read back from the real back buffer.
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/startup.h"
 #include "tests/gl/glyph_feedback.h"
+#include "window/window.h"
 
 // drawText on the program's 1024 x 768 window, asked through feedback mode and glGet.
 

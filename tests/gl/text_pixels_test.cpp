@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frame_clock.h"
+#include "base/frame_clock.h"
 #include "tests/gl/gl_context.h"
 #include "text/text_overlay.h"
 #include "textures/bmp_texture.h"

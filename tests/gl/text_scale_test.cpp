@@ -5,11 +5,11 @@
 #include <functional>
 #include <vector>
 
-#include "app/frame_clock.h"
-#include "app/startup.h"
-#include "app/title.h"
+#include "base/frame_clock.h"
+#include "frame/title.h"
 #include "tests/gl/glyph_feedback.h"
 #include "text/text_overlay.h"
+#include "window/window.h"
 
 // Each text's first glyph at scales 1.5 and 2 against scale 1: its place (where that is in
 // pixels rather than a share of the window), its size and its slant grow with the scale, to the

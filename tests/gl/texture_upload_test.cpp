@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "tests/unit/bmp_bytes.h"
 #include "textures/bmp_decoder.h"
 #include "textures/bmp_texture.h"

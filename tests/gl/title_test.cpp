@@ -1,12 +1,12 @@
 #define GL_GLEXT_PROTOTYPES
-#include "app/title.h"
+#include "frame/title.h"
 
 #include <gtest/gtest.h>
 
-#include "app/frame_clock.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
 #include "tests/gl/glyph_feedback.h"
 #include "text/text_overlay.h"
+#include "window/window.h"
 
 TEST(StartupTitle, GlidesInLargeGlyphsWithoutBecomingTheMessageLine) {
   textOverlay.postMessage("Press ? key for Help Screen");

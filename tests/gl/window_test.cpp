@@ -1,7 +1,8 @@
+#include "window/window.h"
+
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
-#include "app/startup.h"
 #include "tests/gl/gl_context.h"
 
 // The window the program opens at start: full screen, titled, double-buffered RGB with depth.

@@ -20,18 +20,19 @@
 #include <cstring>
 #include <random>
 
-#include "app/frame.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/program_exit.h"
 #include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/program_exit.h"
 #include "controls/keyboard.h"
 #include "controls/menu.h"
 #include "controls/pointer.h"
 #include "controls/special_keys.h"
+#include "frame/frame.h"
 #include "tests/soak/soak_checks.h"
 #include "textures/texture_table.h"
 #include "window/picture_keeping.h"
+#include "window/window.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "effects/particle_effects.h"
 #include "ride/camera.h"
 #include "ride/track.h"

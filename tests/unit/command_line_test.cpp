@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/environment_check.h"
-#include "app/parameters.h"
+#include "base/parameters.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "controls/keyboard.h"
 #include "controls/special_keys.h"
 #include "ride/camera.h"

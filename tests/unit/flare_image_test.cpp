@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "app/frame_clock.h"
+#include "base/frame_clock.h"
 
 #include <gtest/gtest.h>
 
-#include "app/blend.h"
-#include "app/scene_clock.h"
+#include "base/blend.h"
+#include "base/scene_clock.h"
 
 TEST(FrameDelta, KeepsGapsUpToATenthAndShortensLongerOnes) {
   EXPECT_FLOAT_EQ(clampedFrameDelta(1016, 1.0), 0.016f);

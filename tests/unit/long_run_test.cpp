@@ -6,11 +6,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/blend.h"
-#include "app/frame_clock.h"
-#include "app/projection.h"
+#include "base/blend.h"
+#include "base/frame_clock.h"
+#include "frame/projection.h"
+#include "frame/scene.h"
 #include "ride/angles.h"
-#include "ride/scene.h"
 #include "ride/track.h"
 #include "ride/track_ribbon.h"
 

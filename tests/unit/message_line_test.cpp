@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
 #include "text/text_overlay.h"
 
 // The message line's state changes that draw nothing. Nothing here may reach a GL call: there

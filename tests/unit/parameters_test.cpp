@@ -1,4 +1,4 @@
-#include "app/parameters.h"
+#include "base/parameters.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <set>
 
-#include "app/parameters.h"
-#include "app/random.h"
+#include "base/parameters.h"
+#include "base/random.h"
 #include "effects/particle_drawing.h"
 
 namespace {

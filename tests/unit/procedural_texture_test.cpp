@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/projection.h"
+#include "frame/projection.h"
 
 #include <gtest/gtest.h>
 

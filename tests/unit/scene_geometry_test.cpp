@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "ride/scene.h"
+#include "frame/scene.h"
 #include "ride/sphere.h"
 #include "ride/track.h"
 #include "ride/track_ribbon.h"

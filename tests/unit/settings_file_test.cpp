@@ -1,6 +1,6 @@
 // The settings file's lines, each with the setting it chooses (as saved) or what is said of it.
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 
 static Parameters p;  // static storage: zero-filled, as the program's block is
 static std::vector<std::string> reported;

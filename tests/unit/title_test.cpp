@@ -1,4 +1,4 @@
-#include "app/title.h"
+#include "frame/title.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/parameters.h"
+#include "base/parameters.h"
 #include "ride/camera.h"
 #include "ride/track.h"
 

@@ -1,12 +1,12 @@
-#include "app/setting_options.h"
+#include "base/setting_options.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
-#include "app/parameters.h"
 #include "base/number_text.h"
+#include "base/parameters.h"
 
 SettingChoices chosenSettings;
 

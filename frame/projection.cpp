@@ -1,16 +1,17 @@
-#include "app/projection.h"
+#include "frame/projection.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
 
 #include <climits>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "controls/keyboard.h"
 #include "controls/pointer.h"
 #include "ride/camera.h"
 #include "ride/track.h"
+#include "window/window.h"
 
 namespace {
 

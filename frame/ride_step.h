@@ -1,7 +1,7 @@
 #pragma once
 
 // Seconds (elapsedTime) of the frame on which the ride step last changed the track.
-// Written by rideStep, and moved with the clock's epoch (app/clock_epoch.h).
+// Written by rideStep, and moved with the clock's epoch (frame/clock_epoch.h).
 extern float trackStartTime;
 
 // Frame time gathered towards the next flare animation tick. Written only by rideStep.

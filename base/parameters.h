@@ -39,23 +39,18 @@ class Parameters {
 extern Parameters params;
 
 // Loose settings beside the block. Written by reset() and by the controls.
-extern int paused;           // the ride does not advance
 extern float brightness;     // colour level of the scene; nothing changes it
 extern int exiting;          // an exit fade is under way; set by the exit commands
 extern float exitStartTime;  // elapsedTime at which the exit fade began, while exiting
 extern int forceClear;       // clear the colour buffer once in the next frame; reset leaves it
-extern int pictureLost;      // the colour buffer holds no picture (a resize, a lost swap): the
-                             // next frame starts from black; keys never withdraw it
+
+// The colour buffer holds no picture: the next frame starts from black, and clears this. Set by
+// the window layer (a new size, a swap that lost the picture) and by start-up's visibility
+// callback (a window shown again); keys never withdraw it.
+extern int pictureLost;
+
 extern char textBuffer[80];  // scratch line for formatted messages
 
 // Writes the reset value of every field of the block: its default, or the value the command
 // line chose (chosenSettings).
 void resetParameters(Parameters& parameters);
-
-// Back to the defaults with a new random track: reseeds the random sequence, resets the block,
-// the loose settings and the camera, builds a new track and makes its "New Track" line the
-// message line.
-void reset();
-
-// The reset with the random sequence seeded from seed instead: start-up's first reset.
-void resetWithSeed(unsigned int seed);

@@ -1,4 +1,4 @@
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 bool findSettingsFile(const char* xdgConfigHome, const char* home, char (&path)[4096]) {
   int length = -1;

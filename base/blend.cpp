@@ -1,4 +1,4 @@
-#include "app/blend.h"
+#include "base/blend.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "app/program_exit.h"
+#include "base/program_exit.h"
 
 #include <cstdlib>
 

@@ -1,12 +1,12 @@
-#include "app/clock_epoch.h"
+#include "frame/clock_epoch.h"
 
 #include <initializer_list>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
 #include "effects/particle_effects.h"
 #include "effects/particle_system.h"
-#include "ride/ride_step.h"
+#include "frame/ride_step.h"
 #include "text/text_overlay.h"
 
 namespace {

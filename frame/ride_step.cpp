@@ -1,17 +1,17 @@
-#include "ride/ride_step.h"
+#include "frame/ride_step.h"
 
 #include <cstdio>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
 #include "effects/star_field.h"
+#include "frame/scene.h"
+#include "frame/scene_resources.h"
 #include "ride/camera.h"
-#include "ride/scene.h"
 #include "ride/track.h"
 #include "text/text_overlay.h"
 #include "text/text_scale.h"
 #include "textures/flare_texture.h"
-#include "textures/scene_resources.h"
 #include "textures/texture_table.h"
 
 float trackStartTime = 0;

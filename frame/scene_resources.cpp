@@ -1,4 +1,4 @@
-#include "textures/scene_resources.h"
+#include "frame/scene_resources.h"
 
 #include "effects/particle_effects.h"
 #include "effects/star_field.h"

@@ -1,11 +1,11 @@
-#include "app/title.h"
+#include "frame/title.h"
 
 #include <cmath>
 
-#include "app/frame_clock.h"
-#include "app/startup.h"
+#include "base/frame_clock.h"
 #include "text/text_overlay.h"
 #include "text/text_scale.h"
+#include "window/window.h"
 
 TitlePosition titlePosition(float t, int width, int height) {
   return {static_cast<int>(t / 8 * width),

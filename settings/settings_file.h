@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <string>
 
-#include "app/setting_options.h"
+#include "base/setting_options.h"
 
 class Parameters;
 

@@ -1,12 +1,11 @@
-#include "app/screen_overlay.h"
+#include "frame/screen_overlay.h"
 
 #include <GL/gl.h>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/program_exit.h"
-#include "app/startup.h"
-#include "textures/scene_resources.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/program_exit.h"
+#include "frame/scene_resources.h"
 #include "window/window.h"
 
 float overlayOpacity(float alpha) {

@@ -1,9 +1,9 @@
 #pragma once
 
 // The settings file on disk: where it is, reading it at start and writing it back safely. What
-// its text means is app/settings_file.h's.
+// its text means is settings/settings_file.h's.
 
-#include "app/setting_options.h"
+#include "base/setting_options.h"
 
 class Parameters;
 

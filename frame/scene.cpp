@@ -1,19 +1,19 @@
-#include "ride/scene.h"
+#include "frame/scene.h"
 
 #include <GL/gl.h>
 
 #include <cmath>
 
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/scene_clock.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/scene_clock.h"
 #include "effects/particle_effects.h"
+#include "frame/scene_resources.h"
 #include "ride/billboard.h"
 #include "ride/camera.h"
 #include "ride/light.h"
 #include "ride/sphere.h"
 #include "ride/track.h"
-#include "textures/scene_resources.h"
 #include "textures/texture_table.h"
 
 Vector3 orbitPoint(double clock) {

@@ -1,17 +1,17 @@
-#include "app/frame.h"
+#include "frame/frame.h"
 
 #include <GL/gl.h>
 
-#include "app/clock_epoch.h"
-#include "app/frame_clock.h"
-#include "app/parameters.h"
-#include "app/projection.h"
-#include "app/random.h"
-#include "app/scene_clock.h"
-#include "app/screen_overlay.h"
-#include "app/title.h"
+#include "base/frame_clock.h"
+#include "base/parameters.h"
+#include "base/random.h"
+#include "base/scene_clock.h"
 #include "controls/help_screen.h"
-#include "ride/ride_step.h"
+#include "frame/clock_epoch.h"
+#include "frame/projection.h"
+#include "frame/ride_step.h"
+#include "frame/screen_overlay.h"
+#include "frame/title.h"
 #include "text/text_overlay.h"
 #include "window/window.h"
 

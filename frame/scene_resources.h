@@ -2,12 +2,6 @@
 
 #include <GL/gl.h>
 
-// Texture-table entries of the textures the scene draws with.
-constexpr int smokeTextureEntry = 1;  // the cloud puffs of the smoke
-constexpr int flareTextureEntry = 2;  // the glow the flare animation redraws
-constexpr int trackTextureEntry = 3;  // the glow of the ground glows and the track ribbon
-constexpr int moteTextureEntry = 4;   // the pillow of the motes
-
 // The globe's picture (texture-table entry 5). Written only by setUpSceneResources.
 extern GLuint globeTexture;
 

@@ -1,6 +1,6 @@
-#include "app/scene_clock.h"
+#include "base/scene_clock.h"
 
-#include "app/random.h"
+#include "base/random.h"
 
 double sceneClock = 0;
 

@@ -1,16 +1,23 @@
-#include "app/settings_dialog.h"
+#include "settings/settings_dialog.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "app/parameters.h"
-#include "app/settings_store.h"
+#include "base/parameters.h"
+#include "settings/settings_store.h"
 #include "text/text_overlay.h"
 
 char settingsFilePath[4096];
 int settingsDialog = 0;
 
 const char* const settingsDialogMessage = "Keys change settings (? lists them); leaving saves them";
+
+void readUsersSettings(const char* xdgConfigHome, const char* home, bool dialog,
+                       SettingChoices& choices) {
+  findSettingsFile(xdgConfigHome, home, settingsFilePath);
+  if (settingsFilePath[0] != '\0') readSettingsFile(settingsFilePath, choices);
+  settingsDialog = dialog;
+}
 
 void saveSettingsOnLeaving() {
   static int saved = 0;

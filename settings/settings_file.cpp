@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <cstdio>
 #include <cstring>
