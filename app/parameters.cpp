@@ -2,8 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <cstdio>
-
 #include "app/frame_clock.h"
 #include "app/random.h"
 #include "app/setting_options.h"
@@ -19,7 +17,6 @@ int exiting = 0;
 float exitStartTime = 0;
 int forceClear = 0;
 int pictureLost = 0;
-char textBuffer[80];
 
 void resetParameters(Parameters& p) {
   p.fovDegrees = 100;
@@ -69,7 +66,7 @@ void resetWithSeed(unsigned int seed) {
   resetDebugCounters();
 
   track.generate(0.5f, 0.1f, 0.25f);
-  std::snprintf(textBuffer, sizeof textBuffer, "New Track: %1d %1d %1d %1d", track.frequencyX,
-                track.frequencyZ, track.frequencyY1, track.frequencyY2);
-  textOverlay.setMessage(textBuffer);
+  char line[80];
+  track.writeNewTrackLine(line, sizeof line);
+  textOverlay.setMessage(line);
 }

@@ -46,7 +46,6 @@ extern float exitStartTime;  // elapsedTime at which the exit fade began, while 
 extern int forceClear;       // clear the colour buffer once in the next frame; reset leaves it
 extern int pictureLost;      // the colour buffer holds no picture (a resize, a lost swap): the
                              // next frame starts from black; keys never withdraw it
-extern char textBuffer[80];  // scratch line for formatted messages
 
 // Writes the reset value of every field of the block: its default, or the value the command
 // line chose (chosenSettings).
