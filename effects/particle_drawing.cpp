@@ -231,9 +231,9 @@ SpriteCorners turnedCorners(const Vector3& at, float half, float heading, float 
   return q;
 }
 
-void ParticleSystem::draw(float sizeScale, float brightness, const Camera& camera, float time) {
+void ParticleSystem::draw(float sizeScale, float brightness, const Camera& viewer, float time) {
   setUpState(*this);
-  DrawCall call{*this, camera, sizeScale, brightness, time, modeOf(*this), {}, {}};
+  DrawCall call{*this, viewer, sizeScale, brightness, time, modeOf(*this), {}, {}};
   if (call.mode == SpriteMode::facing) {
     // The eye's right and up directions in world coordinates, read once per call.
     GLfloat m[16];

@@ -16,11 +16,11 @@ void formatGlErrorLine(char (&line)[80], GLenum error, const GLubyte* descriptio
 // frame clock's own float scale so that the clock can reach it exactly.
 double messageExpiryFrom(float now);
 
-// Where the frame-rate line goes in a window windowWidth pixels wide: 120 pixels (at the text
+// Where the frame-rate line goes in a window width pixels wide: 120 pixels (at the text
 // scale) from the right edge, on the message line's base line baseY; one line lower where the
 // message line showing (message, drawn from messageX; empty when none) would run into it.
 struct FrameRatePlace {
   short x, y;
 };
-FrameRatePlace frameRatePlace(int windowWidth, int baseY, float scale, const char* message,
+FrameRatePlace frameRatePlace(int width, int baseY, float scale, const char* message,
                               short messageX);
