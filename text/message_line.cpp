@@ -39,6 +39,14 @@ void formatGlErrorLine(char (&line)[80], GLenum error, const GLubyte* descriptio
   }
 }
 
+namespace {
+
+// Where the frame-rate line goes in a window width pixels wide: 120 pixels (at the text
+// scale) from the right edge, on the message line's base line baseY; one line lower where the
+// message line showing (message, drawn from messageX; empty when none) would run into it.
+struct FrameRatePlace {
+  short x, y;
+};
 FrameRatePlace frameRatePlace(int width, int baseY, float scale, const char* message,
                               short messageX) {
   const short x = static_cast<short>(width - scaledPixels(frameRateFromRight, scale));
@@ -49,6 +57,8 @@ FrameRatePlace frameRatePlace(int width, int baseY, float scale, const char* mes
     y = static_cast<short>(y + scaledPixels(lineSize * 1.25, scale));
   return {x, y};
 }
+
+}  // namespace
 
 double messageExpiryFrom(float now) {
   return now + messageSeconds;
