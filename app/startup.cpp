@@ -80,8 +80,7 @@ void keyPressed(unsigned char key, int x, int y) {
 
 }  // namespace
 
-void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSecond,
-                const char* geometry) {
+void openWindow(int* argc, char** argv, bool inWindow, const char* pace, const char* geometry) {
   quietenXErrors();
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
@@ -109,7 +108,7 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSeco
   }
   watchForWindowLoss();
   followVisibility(pictureSeen);
-  startPacing(framesPerSecond);
+  startPacing(pace);
   endOnTerminationSignals();
 
   // Input belongs to a host: it ends the program when the user moves.

@@ -9,7 +9,6 @@ int exiting = 0;
 float exitStartTime = 0;
 int forceClear = 0;
 int pictureLost = 0;
-char textBuffer[80];
 
 void resetParameters(Parameters& p) {
   p.fovDegrees = 100;

@@ -49,8 +49,6 @@ extern int forceClear;       // clear the colour buffer once in the next frame; 
 // callback (a window shown again); keys never withdraw it.
 extern int pictureLost;
 
-extern char textBuffer[80];  // scratch line for formatted messages
-
 // Writes the reset value of every field of the block: its default, or the value the command
 // line chose (chosenSettings).
 void resetParameters(Parameters& parameters);

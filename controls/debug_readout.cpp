@@ -14,11 +14,12 @@ void resetDebugCounters() {
   bigBCounter = 1;
 }
 
+namespace {
+
+// One up, or back to 0 after top.
 int nextCounter(int value, int top) {
   return value == top ? 0 : value + 1;
 }
-
-namespace {
 
 void stepCounter(int& counter, int top, const char* format) {
   counter = nextCounter(counter, top);

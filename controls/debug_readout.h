@@ -9,9 +9,6 @@ extern int bigBCounter;  // 0..7
 // The counters' starting values, given by every reset: n 0, b 2, B 1.
 void resetDebugCounters();
 
-// One up, or back to 0 after top.
-int nextCounter(int value, int top);
-
 // The second stage of the keyboard: the digits pick the image selection, "n", "b" and "B" step
 // their counters; every other key is ignored.
 void debugKey(unsigned char key);

@@ -51,10 +51,10 @@ const int margin = 2;  // pixels kept clear at the right and bottom edges
 
 }  // namespace
 
-std::array<HelpLine, helpLineCount> helpPage(int windowHeight, float scale) {
+std::array<HelpLine, helpLineCount> helpPage(int height, float scale) {
   auto scaled = [scale](double n) { return scaledPixels(n, scale); };
   std::array<HelpLine, helpLineCount> page;
-  const short top = static_cast<short>(windowHeight * 0.09);
+  const short top = static_cast<short>(height * 0.09);
   page[0] = {"Gyrotrak", scaled(titleX), top, titleSize * scale};
 
   // Each line's distance below the title at scale 1, scaled once, so that rounding does not
@@ -69,10 +69,10 @@ std::array<HelpLine, helpLineCount> helpPage(int windowHeight, float scale) {
   return page;
 }
 
-float helpPageScale(int windowWidth, int windowHeight, float scale) {
+float helpPageScale(int width, int height, float scale) {
   // The page's extent at scale 1 below its first line's place, and to the right; both grow in
   // proportion to the scale.
-  const std::array<HelpLine, helpLineCount> page = helpPage(windowHeight, 1);
+  const std::array<HelpLine, helpLineCount> page = helpPage(height, 1);
   double right = 0;
   for (const HelpLine& line : page) {
     // A trailing space shows nothing.
@@ -82,8 +82,8 @@ float helpPageScale(int windowWidth, int windowHeight, float scale) {
     right = std::max(right, textRightEdge(shown, line.x, line.size, 3));
   }
   const double depth = page[helpLineCount - 1].y - page[0].y;
-  const double room = windowHeight - margin - page[0].y;
-  const double fitting = std::min((windowWidth - margin) / right, room / depth);
+  const double room = height - margin - page[0].y;
+  const double fitting = std::min((width - margin) / right, room / depth);
   return static_cast<float>(std::max<double>(smallestScale, std::min<double>(scale, fitting)));
 }
 

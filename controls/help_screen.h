@@ -15,14 +15,14 @@ struct HelpLine {
 };
 
 // The title and the 25 lines below it at the given scale. Only the first line's distance from
-// the top follows the window's height (9 % of it); at scale 1 the lines are a fixed 16 pixels
+// the top follows the window's height (9 % of height); at scale 1 the lines are a fixed 16 pixels
 // apart.
 constexpr int helpLineCount = 26;
-std::array<HelpLine, helpLineCount> helpPage(int windowHeight, float scale);
+std::array<HelpLine, helpLineCount> helpPage(int height, float scale);
 
-// The scale the page is drawn at in a window of the given size: the text scale where the page
-// fits at it, else the largest that fits, but never below half.
-float helpPageScale(int windowWidth, int windowHeight, float scale);
+// The scale the page is drawn at in a window width x height pixels: the text scale where the
+// page fits at it, else the largest that fits, but never below half.
+float helpPageScale(int width, int height, float scale);
 
 // Draws the page over the picture in the text's current style, at the scale that fits the
 // window, without touching the message line.

@@ -43,7 +43,7 @@ CommandMessage nextPolygonMode(Parameters& p) {
 
 }  // namespace
 
-CommandMessage adjustForKey(unsigned char key, Parameters& p, Camera& camera, int& paused) {
+CommandMessage adjustForKey(unsigned char key, Parameters& p, Camera& viewer, int& pauseFlag) {
   switch (key) {
     case ' ':
       p.fullBlanking = !p.fullBlanking;
@@ -73,11 +73,11 @@ CommandMessage adjustForKey(unsigned char key, Parameters& p, Camera& camera, in
       p.objectSize = scaledSetting(p.objectSize, 1.055555);
       return realMessage("Object Size: %4.2f\n", p.objectSize);
     case ',':
-      camera.fieldOfView = camera.fieldOfView < 179 ? camera.fieldOfView + 1 : 179;
-      return fieldOfViewMessage(camera, p);
+      viewer.fieldOfView = viewer.fieldOfView < 179 ? viewer.fieldOfView + 1 : 179;
+      return fieldOfViewMessage(viewer, p);
     case '.':
-      camera.fieldOfView = camera.fieldOfView > 1 ? camera.fieldOfView - 1 : 1;
-      return fieldOfViewMessage(camera, p);
+      viewer.fieldOfView = viewer.fieldOfView > 1 ? viewer.fieldOfView - 1 : 1;
+      return fieldOfViewMessage(viewer, p);
     case '<':
       if (p.tesselation != 3) p.tesselation -= 1;
       return intMessage("Tesselation: %d\n", p.tesselation);
@@ -92,7 +92,7 @@ CommandMessage adjustForKey(unsigned char key, Parameters& p, Camera& camera, in
       return toggle(p.fogOn, "DepthCue Fog On", "DepthCue Fog Off");
     case 'p':
     case 'P':
-      return toggle(paused, "Pause Motion", "Continue Motion");
+      return toggle(pauseFlag, "Pause Motion", "Continue Motion");
     case 's':
     case 'S':
       p.spotlightsOn = !p.spotlightsOn;

@@ -21,9 +21,10 @@ extern int letterboxStep;
 void keyboardCallback(unsigned char key, int x, int y);
 
 // The commands that change only the settings: the speed, size, distance, field-of-view and
-// tesselation steps and the toggles of the block and of paused. Returns the confirmation to
+// tesselation steps and the toggles of the block and of pauseFlag. Returns the confirmation to
 // post; any other key changes nothing and returns noMessage().
-CommandMessage adjustForKey(unsigned char key, Parameters& parameters, Camera& camera, int& paused);
+CommandMessage adjustForKey(unsigned char key, Parameters& parameters, Camera& viewer,
+                            int& pauseFlag);
 
 // The counter after one letterbox press: first brought back in line with the size a reset may
 // have put back to 0, then one step along 1 ... 6, 5 ... 0, 1 ... (6 becomes -5).

@@ -7,9 +7,6 @@ extern int pointerDX;
 extern int pointerDY;
 extern int pointerMoved;
 
-// A pointer report at window pixel (x, y): the offsets the manual camera turns by.
-void recordPointer(int x, int y);
-
 // Motion with and without a button held: every report counts.
 void pointerMotionCallback(int x, int y);
 

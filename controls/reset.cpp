@@ -2,8 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <cstdio>
-
 #include "base/frame_clock.h"
 #include "base/parameters.h"
 #include "base/random.h"
@@ -33,7 +31,7 @@ void resetWithSeed(unsigned int seed) {
   resetDebugCounters();
 
   track.generate(0.5f, 0.1f, 0.25f);
-  std::snprintf(textBuffer, sizeof textBuffer, "New Track: %1d %1d %1d %1d", track.frequencyX,
-                track.frequencyZ, track.frequencyY1, track.frequencyY2);
-  textOverlay.setMessage(textBuffer);
+  char line[80];
+  track.writeNewTrackLine(line, sizeof line);
+  textOverlay.setMessage(line);
 }

@@ -4,17 +4,9 @@
 // "i" and "o" keys and the menu and set directly by the digit keys. There is one image choice
 // and one option choice: the selections only ever show their message.
 
-// The index after a step: one up from a negative index, otherwise back to 0.
-int nextSelection(int index);
-
-// The message for a selection, or nullptr for an index without one.
-const char* imageMessage(int imageIndex);
-const char* optionMessage(int optionIndex);
-
 // Step the selection and set its message as the message line from the next frame.
 void nextImage();
 void nextOption();
 
-// Set the current selection's message, if it has one, as the message line from the next frame.
+// Set the current image's message, if it has one, as the message line from the next frame.
 void showImageMessage();
-void showOptionMessage();

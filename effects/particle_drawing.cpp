@@ -36,6 +36,16 @@ const GLenum destFactors[] = {
 constexpr int sourceFactorCount = sizeof sourceFactors / sizeof sourceFactors[0];
 constexpr int destFactorCount = sizeof destFactors / sizeof destFactors[0];
 
+// The blend factors a system's blendSource (0..8) and blendDest (0..7) name. An index outside
+// its table gives the default of the settings (GL_SRC_ALPHA, GL_ONE).
+GLenum particleSourceFactor(int index) {
+  return index >= 0 && index < sourceFactorCount ? sourceFactors[index] : GL_SRC_ALPHA;
+}
+
+GLenum particleDestFactor(int index) {
+  return index >= 0 && index < destFactorCount ? destFactors[index] : GL_ONE;
+}
+
 bool isFinite(const Vector3& v) {
   return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
@@ -78,6 +88,39 @@ void tearDownState(const ParticleSystem& s) {
     if (!s.depthWrite) glDepthMask(GL_TRUE);
   }
   if (s.texture >= 0) glDisable(GL_TEXTURE_2D);
+}
+
+// A sprite's corners in world coordinates, counter-clockwise from the bottom-left, the order of
+// its texture corners (s0, t0), (s1, t0), (s1, t1), (s0, t1).
+struct SpriteCorners {
+  Vector3 corners[4];
+};
+
+// Around at along r and u, the half-width right and up vectors in world coordinates.
+SpriteCorners facingCorners(const Vector3& at, const Vector3& r, const Vector3& u) {
+  return {{{at.x - r.x - u.x, at.y - r.y - u.y, at.z - r.z - u.z},
+           {at.x + r.x - u.x, at.y + r.y - u.y, at.z + r.z - u.z},
+           {at.x + r.x + u.x, at.y + r.y + u.y, at.z + r.z + u.z},
+           {at.x - r.x + u.x, at.y - r.y + u.y, at.z - r.z + u.z}}};
+}
+
+// A square of half-width half around at, turned as glRotatef turns it: by heading about y, then
+// pitch about x, then roll about z (degrees), the last applied first.
+SpriteCorners turnedCorners(const Vector3& at, float half, float heading, float pitch, float roll) {
+  const double a = heading * radiansPerDegree, b = pitch * radiansPerDegree,
+               c = roll * radiansPerDegree;
+  const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b),
+               cc = std::cos(c), sc = std::sin(c);
+  const float signs[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+  SpriteCorners q;
+  for (int i = 0; i < 4; ++i) {
+    const double x = signs[i][0] * half, y = signs[i][1] * half;
+    const double rx = x * cc - y * sc, ry = x * sc + y * cc;  // roll about z
+    const double py = ry * cb, pz = ry * sb;                  // pitch about x
+    q.corners[i] = {static_cast<float>(at.x + rx * ca + pz * sa), static_cast<float>(at.y + py),
+                    static_cast<float>(at.z - rx * sa + pz * ca)};  // heading about y
+  }
+  return q;
 }
 
 // One system's sprites or points, drawn with one call: every particle's corners, texture
@@ -179,14 +222,6 @@ bool batchParticle(const DrawCall& d, const Particle& p, int pointSize, Rgba& co
 
 }  // namespace
 
-GLenum particleSourceFactor(int index) {
-  return index >= 0 && index < sourceFactorCount ? sourceFactors[index] : GL_SRC_ALPHA;
-}
-
-GLenum particleDestFactor(int index) {
-  return index >= 0 && index < destFactorCount ? destFactors[index] : GL_ONE;
-}
-
 Rgba particleColor(const ParticleSystem& s, const Particle& p, float brightness, float time) {
   // The same test as the death in update: a life that is not positive never ends.
   if (!(p.life > 0)) {
@@ -207,33 +242,9 @@ int particlePointSize(float sizeScale, float size) {
   return static_cast<int>(s);
 }
 
-SpriteCorners facingCorners(const Vector3& at, const Vector3& r, const Vector3& u) {
-  return {{{at.x - r.x - u.x, at.y - r.y - u.y, at.z - r.z - u.z},
-           {at.x + r.x - u.x, at.y + r.y - u.y, at.z + r.z - u.z},
-           {at.x + r.x + u.x, at.y + r.y + u.y, at.z + r.z + u.z},
-           {at.x - r.x + u.x, at.y - r.y + u.y, at.z - r.z + u.z}}};
-}
-
-SpriteCorners turnedCorners(const Vector3& at, float half, float heading, float pitch, float roll) {
-  const double a = heading * radiansPerDegree, b = pitch * radiansPerDegree,
-               c = roll * radiansPerDegree;
-  const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b),
-               cc = std::cos(c), sc = std::sin(c);
-  const float signs[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
-  SpriteCorners q;
-  for (int i = 0; i < 4; ++i) {
-    const double x = signs[i][0] * half, y = signs[i][1] * half;
-    const double rx = x * cc - y * sc, ry = x * sc + y * cc;  // roll about z
-    const double py = ry * cb, pz = ry * sb;                  // pitch about x
-    q.corners[i] = {static_cast<float>(at.x + rx * ca + pz * sa), static_cast<float>(at.y + py),
-                    static_cast<float>(at.z - rx * sa + pz * ca)};  // heading about y
-  }
-  return q;
-}
-
-void ParticleSystem::draw(float sizeScale, float brightness, const Camera& camera, float time) {
+void ParticleSystem::draw(float sizeScale, float brightness, const Camera& viewer, float time) {
   setUpState(*this);
-  DrawCall call{*this, camera, sizeScale, brightness, time, modeOf(*this), {}, {}};
+  DrawCall call{*this, viewer, sizeScale, brightness, time, modeOf(*this), {}, {}};
   if (call.mode == SpriteMode::facing) {
     // The eye's right and up directions in world coordinates, read once per call.
     GLfloat m[16];

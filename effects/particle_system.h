@@ -54,9 +54,9 @@ class ParticleSystem {
   void update(float time, const Parameters& parameters);
 
   // Draws every live particle, coloured by its age: sprites when texture is 0 or more (turned
-  // by the camera's and its own angles when spinning, facing the eye otherwise), points sized
+  // by the viewer's and its own angles when spinning, facing the eye otherwise), points sized
   // 1 to 4 when it is below 0. Switches on what the settings ask for and off again after.
-  void draw(float sizeScale, float brightness, const Camera& camera, float time);
+  void draw(float sizeScale, float brightness, const Camera& viewer, float time);
 
   // Gives the last emission and each live particle's birth and death `seconds` earlier, for a
   // clock whose epoch has moved on by that much.

@@ -26,12 +26,13 @@ void drawStarColour(Star& star) {
   star.red = channel();
 }
 
-}  // namespace
-
+// Whether the shell between innerRadius and outerRadius has room for a star at all.
 bool shellHasRoom(float outerRadius, float innerRadius) {
   return std::isfinite(outerRadius) && outerRadius > 0 && !std::isnan(innerRadius) &&
          innerRadius < outerRadius;
 }
+
+}  // namespace
 
 bool placeStar(float outerRadius, float innerRadius, int shape, Star& star) {
   const double r = outerRadius;

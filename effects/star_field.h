@@ -35,9 +35,6 @@ struct Star {
 // The shape the program builds: the upper half of a spherical shell.
 constexpr int upperHalfShell = 2;
 
-// Whether the shell between innerRadius and outerRadius has room for a star at all.
-bool shellHasRoom(float outerRadius, float innerRadius);
-
 // Draws one star from the random sequence: attempts at a point uniform in the cube from
 // -outerRadius to outerRadius, x then y then z, until one lies in the shape, then its colour
 // (one draw for the kind, then blue, green, red). Returns false, with the colour not drawn,

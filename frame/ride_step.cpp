@@ -25,9 +25,9 @@ void changeTrackWhenDue() {
   if (trackStartTime + 120 < elapsedTime) {
     track.generate(0.5f, 0.1f, 0.25f);
     trackStartTime = elapsedTime;
-    std::snprintf(textBuffer, sizeof textBuffer, "New Track: %1d %1d %1d %1d", track.frequencyX,
-                  track.frequencyZ, track.frequencyY1, track.frequencyY2);
-    textOverlay.setMessage(textBuffer);
+    char line[80];
+    track.writeNewTrackLine(line, sizeof line);
+    textOverlay.setMessage(line);
   }
 }
 
@@ -44,11 +44,12 @@ void tickFlare() {
 // The manual camera's angles, drawn for this frame only: they do not become the message line.
 void drawCameraAngles() {
   textOverlay.rememberText = 0;
-  std::snprintf(textBuffer, sizeof textBuffer, "Heading %3.0f", camera.heading);
+  char line[80];
+  std::snprintf(line, sizeof line, "Heading %3.0f", camera.heading);
   const short x = scaledPixels(10, textScale);
-  textOverlay.drawText(textBuffer, x, scaledPixels(40, textScale), 20 * textScale);
-  std::snprintf(textBuffer, sizeof textBuffer, "Pitch   %3.0f", camera.pitch);
-  textOverlay.drawText(textBuffer, x, scaledPixels(60, textScale), 20 * textScale);
+  textOverlay.drawText(line, x, scaledPixels(40, textScale), 20 * textScale);
+  std::snprintf(line, sizeof line, "Pitch   %3.0f", camera.pitch);
+  textOverlay.drawText(line, x, scaledPixels(60, textScale), 20 * textScale);
   textOverlay.rememberText = 1;
 }
 

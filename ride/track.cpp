@@ -1,6 +1,7 @@
 #include "ride/track.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "base/parameters.h"
 #include "base/random.h"
@@ -71,6 +72,11 @@ void Track::buildShape(int x, int z, int y1, int y2, float horizontalScale, floa
     p.pitch = pitch / radiansPerDegree;
     p.heading = heading / radiansPerDegree;
   }
+}
+
+void Track::writeNewTrackLine(char* line, std::size_t size) const {
+  std::snprintf(line, size, "New Track: %1d %1d %1d %1d", frequencyX, frequencyZ, frequencyY1,
+                frequencyY2);
 }
 
 void Track::directionAngles(float dx, float dy, float dz, float& pitch, float& heading) const {

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
+
 #include "ride/vector3.h"
 
 class Camera;
@@ -31,6 +33,10 @@ class Track {
   // and calls this; tests call it directly to check known shapes.
   void buildShape(int x, int z, int y1, int y2, float horizontalScale, float verticalScale,
                   float verticalOffset);
+
+  // Writes the line that announces this shape, "New Track: " and the four frequencies, into
+  // line (cut to size): reset and the ride step both show it on the message line.
+  void writeNewTrackLine(char* line, std::size_t size) const;
 
   // Pitch and heading, in radians, of a direction vector: heading 0 faces -z, 90 degrees +x;
   // a rising direction has a negative pitch.

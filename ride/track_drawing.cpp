@@ -8,9 +8,9 @@
 #include "ride/track.h"
 #include "ride/track_ribbon.h"
 
-RibbonQuad ribbonQuad(const Track& track, int i, float scale) {
-  const TrackPoint& a = track.points[i];
-  const TrackPoint& b = track.points[(i + 2) % track.pointCount];
+RibbonQuad ribbonQuad(const Track& path, int i, float scale) {
+  const TrackPoint& a = path.points[i];
+  const TrackPoint& b = path.points[(i + 2) % path.pointCount];
   const double h = a.heading * radiansPerDegree;
   const float w = scale * 0.001f;
   // Sideways plus the same amount backwards: the quad's cross edges sweep back 45 degrees.

@@ -14,4 +14,4 @@ struct RibbonQuad {
   RibbonVertex vertices[4];
 };
 
-RibbonQuad ribbonQuad(const Track& track, int i, float scale);
+RibbonQuad ribbonQuad(const Track& path, int i, float scale);

@@ -31,6 +31,8 @@ open_host() {
   exec 3>"$work/commands"
   for _ in $(seq 100); do [ -s "$work/id" ] && break; sleep 0.05; done
   id=$(cat "$work/id")
+  # Without an ID, import would wait for a click on some window instead of failing.
+  [ -n "$id" ] || fail "the host reported no window within 5 s"
 }
 
 # The program with environment $1 (or "-") and arguments $2...; $pid.

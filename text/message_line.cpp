@@ -39,9 +39,17 @@ void formatGlErrorLine(char (&line)[80], GLenum error, const GLubyte* descriptio
   }
 }
 
-FrameRatePlace frameRatePlace(int windowWidth, int baseY, float scale, const char* message,
+namespace {
+
+// Where the frame-rate line goes in a window width pixels wide: 120 pixels (at the text
+// scale) from the right edge, on the message line's base line baseY; one line lower where the
+// message line showing (message, drawn from messageX; empty when none) would run into it.
+struct FrameRatePlace {
+  short x, y;
+};
+FrameRatePlace frameRatePlace(int width, int baseY, float scale, const char* message,
                               short messageX) {
-  const short x = static_cast<short>(windowWidth - scaledPixels(frameRateFromRight, scale));
+  const short x = static_cast<short>(width - scaledPixels(frameRateFromRight, scale));
   const float size = lineSize * scale;
   short y = static_cast<short>(baseY);
   // Where the message line would run into it, the frame-rate line moves one line down.
@@ -49,6 +57,8 @@ FrameRatePlace frameRatePlace(int windowWidth, int baseY, float scale, const cha
     y = static_cast<short>(y + scaledPixels(lineSize * 1.25, scale));
   return {x, y};
 }
+
+}  // namespace
 
 double messageExpiryFrom(float now) {
   return now + messageSeconds;
@@ -84,10 +94,10 @@ void TextOverlay::drawMessageLine() {
   drawText(messageText, static_cast<short>(lastX), static_cast<short>(lastY), scaledLineSize());
 }
 
-void TextOverlay::drawFrameRate(int framesPerSecond) {
+void TextOverlay::drawFrameRate(int rate) {
   rememberText = 0;
   char line[80];
-  std::snprintf(line, sizeof line, "%3d Frame/Sec", framesPerSecond);
+  std::snprintf(line, sizeof line, "%3d Frame/Sec", rate);
   const FrameRatePlace at =
       frameRatePlace(windowWidth, defaultY, textScale, messageExpiry != 0 ? messageText : "",
                      static_cast<short>(lastX));

@@ -15,12 +15,3 @@ void formatGlErrorLine(char (&line)[80], GLenum error, const GLubyte* descriptio
 // The elapsedTime at which a message shown from now on disappears: 3 seconds later, on the
 // frame clock's own float scale so that the clock can reach it exactly.
 double messageExpiryFrom(float now);
-
-// Where the frame-rate line goes in a window windowWidth pixels wide: 120 pixels (at the text
-// scale) from the right edge, on the message line's base line baseY; one line lower where the
-// message line showing (message, drawn from messageX; empty when none) would run into it.
-struct FrameRatePlace {
-  short x, y;
-};
-FrameRatePlace frameRatePlace(int windowWidth, int baseY, float scale, const char* message,
-                              short messageX);

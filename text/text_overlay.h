@@ -31,7 +31,7 @@ class TextOverlay {
 
   // Per-frame status layers.
   void drawMessageLine();
-  void drawFrameRate(int framesPerSecond);
+  void drawFrameRate(int rate);
   void drawGlError();
 
   int defaultX;  // pixels from the left edge of the message position

@@ -49,11 +49,6 @@ void setDataFolders(const std::vector<std::string>& folders) {
   dataFoldersSet = true;
 }
 
-std::string dataFilePath(const char* name) {
-  const std::vector<std::string> places = placesHolding(name);
-  return places.empty() ? name : places.front();
-}
-
 std::vector<std::string> dataFilePaths(const char* name) {
   return placesHolding(name);
 }

@@ -18,11 +18,6 @@ std::vector<std::string> defaultDataFolders(const std::string& executablePath);
 // Replaces the data folders searched after the working directory (tests search none).
 void setDataFolders(const std::vector<std::string>& folders);
 
-// The path to open for the data file name: name itself when the working directory holds a file
-// by that name, otherwise the first data folder's copy that exists, otherwise name itself (the
-// load then fails as for any missing file, without a word).
-std::string dataFilePath(const char* name);
-
 // Every place holding a file by the data file name, in the order they are searched: the
 // working directory's, then each data folder's; so a copy that cannot be used can count as
 // missing and the next place's be read.

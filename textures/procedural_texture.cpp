@@ -37,6 +37,8 @@ void fillGlowImage(unsigned char* image) {
   }
 }
 
+namespace {
+
 void fillPillowImage(unsigned char* image) {
   for (int r = 0; r < spriteSide; ++r) {
     for (int c = 0; c < spriteSide; ++c) {
@@ -49,6 +51,8 @@ void fillPillowImage(unsigned char* image) {
     }
   }
 }
+
+}  // namespace
 
 void fillCloudPuffImage(unsigned char* image) {
   std::memset(image, 0, spriteBytes);

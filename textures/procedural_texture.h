@@ -15,7 +15,6 @@ constexpr int cloudPuffPattern = 5;  // a random heap of 80 soft discs
 constexpr int pillowPattern = 6;     // square spot, 255 at the centre, 0 along row and column 0
 
 void fillGlowImage(unsigned char* image);
-void fillPillowImage(unsigned char* image);
 
 // Draws the 80 puffs' centres from random(), column before row for each puff. The image is
 // cleared during the first puff's pass; sums past 255 wrap round, so dense spots turn dark.

@@ -38,7 +38,7 @@ void requireTesseract() {
 
 void useRealFont() {
   ASSERT_EQ(chdir(GYROTRAK_DATA_DIR), 0);
-  textOverlay.fontTexture = loadBmpTexture("font.bmp", 128, -1, 0, false);
+  textOverlay.fontTexture = loadDataTexture("font.bmp", 128, -1, 0, false);
   ASSERT_NE(textOverlay.fontTexture, 0u);
   textOverlay.rememberText = 0;
 }

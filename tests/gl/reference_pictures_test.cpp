@@ -138,6 +138,6 @@ TEST_P(ReferencePicture, IsDrawnAgainAsKept) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Frames, ReferencePicture, ::testing::ValuesIn(scenes),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 }  // namespace

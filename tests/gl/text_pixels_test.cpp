@@ -149,7 +149,7 @@ TEST(TextPixels, WithoutAFontGlyphsAreSolidBlocks) {
 TEST(TextPixels, FontLoadedFromABmpFileLightsTheGlyphs) {
   const std::string path = writeSolidFontBmp();
   ASSERT_FALSE(path.empty());
-  const GLuint font = loadBmpTexture(path.c_str(), fontSize, -1, 0, false);
+  const GLuint font = loadDataTexture(path.c_str(), fontSize, -1, 0, false);
   std::remove(path.c_str());
   rmdir(path.substr(0, path.rfind('/')).c_str());
   ASSERT_NE(font, 0u);

@@ -51,7 +51,7 @@ GLuint loadBytes(const std::vector<unsigned char>& bytes, int size, int alphaVal
                  int alphaThreshold, bool mipmapped) {
   const std::string path = bmptest::writeTemporaryFile(bytes);
   EXPECT_FALSE(path.empty());
-  const GLuint name = loadBmpTexture(path.c_str(), size, alphaValue, alphaThreshold, mipmapped);
+  const GLuint name = loadDataTexture(path.c_str(), size, alphaValue, alphaThreshold, mipmapped);
   bmptest::removeTemporaryFile(path);
   return name;
 }
@@ -133,13 +133,13 @@ TEST(TextureUpload, UnusableFilesGiveNameZeroAndCreateNoTexture) {
   int refused = 0;
   for (const auto& file : files) refused += loadBytes(file, 128, -1, 0, false) == 0;
   EXPECT_EQ(refused, static_cast<int>(files.size()));
-  EXPECT_EQ(loadBmpTexture("/nonexistent/font.bmp", 128, -1, 0, false), 0u);
-  EXPECT_EQ(loadBmpTexture("/tmp", 128, -1, 0, false), 0u);  // a folder opens but cannot be read
+  EXPECT_EQ(loadDataTexture("/nonexistent/font.bmp", 128, -1, 0, false), 0u);
+  EXPECT_EQ(loadDataTexture("/tmp", 128, -1, 0, false), 0u);  // a folder is no image file
   // A FIFO by the image's name is refused at once instead of blocking until someone writes.
   const std::string fifo = bmptest::writeTemporaryFile({}, "placeholder");
   const std::string fifoPath = fifo.substr(0, fifo.rfind('/')) + "/font.bmp";
   ASSERT_EQ(mkfifo(fifoPath.c_str(), 0600), 0);
-  EXPECT_EQ(loadBmpTexture(fifoPath.c_str(), 128, -1, 0, false), 0u);
+  EXPECT_EQ(loadDataTexture(fifoPath.c_str(), 128, -1, 0, false), 0u);
   std::remove(fifoPath.c_str());
   bmptest::removeTemporaryFile(fifo);
 

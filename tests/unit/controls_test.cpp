@@ -14,24 +14,24 @@
 TEST(CharacterKeys, BoundedStepsStopAndStillConfirmTheUnchangedValue) {
   Parameters p;
   resetParameters(p);
-  Camera camera;
-  int paused = 0;
-  camera.fieldOfView = 178.5f;
-  adjustForKey(',', p, camera, paused);
-  const CommandMessage wider = adjustForKey(',', p, camera, paused);
+  Camera viewer;
+  int pauseFlag = 0;
+  viewer.fieldOfView = 178.5f;
+  adjustForKey(',', p, viewer, pauseFlag);
+  const CommandMessage wider = adjustForKey(',', p, viewer, pauseFlag);
   EXPECT_STREQ(wider.text, "FOV: %3.0f Degrees\n");
   EXPECT_EQ(wider.value, 179);
   EXPECT_EQ(p.fovDegrees, 179);
-  camera.fieldOfView = 1;
-  EXPECT_EQ(adjustForKey('.', p, camera, paused).value, 1);
+  viewer.fieldOfView = 1;
+  EXPECT_EQ(adjustForKey('.', p, viewer, pauseFlag).value, 1);
 
   p.tesselation = 3;
-  EXPECT_EQ(adjustForKey('<', p, camera, paused).value, 3);
+  EXPECT_EQ(adjustForKey('<', p, viewer, pauseFlag).value, 3);
   p.tesselation = 40;
-  EXPECT_EQ(adjustForKey('>', p, camera, paused).value, 40);
+  EXPECT_EQ(adjustForKey('>', p, viewer, pauseFlag).value, 40);
 
   for (unsigned char k : std::string("N()xb7\t\xc8"))
-    EXPECT_EQ(adjustForKey(k, p, camera, paused).kind, CommandMessage::none) << int(k);
+    EXPECT_EQ(adjustForKey(k, p, viewer, pauseFlag).kind, CommandMessage::none) << int(k);
   EXPECT_EQ(adjustForSpecialKey(GLUT_KEY_INSERT, p).kind, CommandMessage::none);
 }
 

@@ -84,21 +84,21 @@ float referenceArctangent(float n, float d) {
 }  // namespace
 
 TEST(Precision, AnglesAndRibbonOffsetsAreDoubleResultsRoundedOnce) {
-  static Track track;
-  track.buildShape(3, 1, 9, 7, 0.5f, 0.1f, 0.25f);
-  for (int i = 0; i < track.pointCount; ++i) {
-    const TrackPoint& a = track.points[i];
-    const TrackPoint& b = track.points[(i + 1) % track.pointCount];
+  static Track path;
+  path.buildShape(3, 1, 9, 7, 0.5f, 0.1f, 0.25f);
+  for (int i = 0; i < path.pointCount; ++i) {
+    const TrackPoint& a = path.points[i];
+    const TrackPoint& b = path.points[(i + 1) % path.pointCount];
     const float dx = b.x - a.x, dy = b.y - a.y, dz = b.z - a.z;
     float pitch, heading;
-    track.directionAngles(dx, dy, dz, pitch, heading);
+    path.directionAngles(dx, dy, dz, pitch, heading);
     const float m = referenceArctangent(dy, dz);
     EXPECT_EQ(pitch, dz < 0 ? m : -m) << i;
     const float h = referenceArctangent(dx, dz);
     EXPECT_EQ(heading, dz < 0 ? pi - (h + pi) : pi - h) << i;
 
     if (i % 2 != 0) continue;
-    const RibbonQuad quad = ribbonQuad(track, i, 1);
+    const RibbonQuad quad = ribbonQuad(path, i, 1);
     const long double angle = a.heading * radiansPerDegree;
     const float ox = static_cast<float>((std::cos(angle) - std::sin(angle)) * 0.001f);
     const float oz = static_cast<float>((std::sin(angle) + std::cos(angle)) * 0.001f);

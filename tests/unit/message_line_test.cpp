@@ -6,7 +6,6 @@
 #include <string>
 
 #include "base/frame_clock.h"
-#include "base/parameters.h"
 #include "text/text_overlay.h"
 
 // The message line's state changes that draw nothing. Nothing here may reach a GL call: there
@@ -64,8 +63,9 @@ TEST(SetMessage, KeepsOnly79CharactersAndTakesItsOwnBuffers) {
   textOverlay.setMessage(hundred.c_str());
   EXPECT_EQ(std::string(textOverlay.messageText), hundred.substr(0, 79));
 
-  std::snprintf(textBuffer, sizeof textBuffer, "Speed: %4.2f", 1.5);
-  textOverlay.setMessage(textBuffer);
+  char line[80];
+  std::snprintf(line, sizeof line, "Speed: %4.2f", 1.5);
+  textOverlay.setMessage(line);
   EXPECT_STREQ(textOverlay.messageText, "Speed: 1.50");
 
   textOverlay.setMessage(textOverlay.messageText + 7);
