@@ -29,10 +29,10 @@ open_host() {
   "$host_program" "$1" "$2" <"$work/commands" >"$work/id" &
   host=$!
   exec 3>"$work/commands"
-  for _ in $(seq 100); do [ -s "$work/id" ] && break; sleep 0.05; done
+  for _ in $(seq 600); do [ -s "$work/id" ] && break; sleep 0.05; done
   id=$(cat "$work/id")
   # Without an ID, import would wait for a click on some window instead of failing.
-  [ -n "$id" ] || fail "the host reported no window within 5 s"
+  [ -n "$id" ] || fail "the host reported no window within 30 s"
 }
 
 # The program with environment $1 (or "-") and arguments $2...; $pid.
