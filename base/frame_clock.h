@@ -24,7 +24,7 @@ float clampedFrameDelta(long long runningMs, double previousTime);
 
 // Counts one frame at time now; at most one once-a-second update per frame, and the due
 // time advances by exactly one second, so after a stall it catches up one frame at a time.
-void countFrame(float now, int& frameCount, int& framesPerSecond, double& nextSecondTime);
+void countFrame(float now, int& count, int& perSecond, double& nextSecond);
 
 // The epoch elapsedTime counts from after runningMs ms: the start for the first 2048 s, then
 // moved on in whole steps of 1024 s so that elapsedTime stays within [1024, 2048). A float of

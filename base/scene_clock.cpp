@@ -8,6 +8,6 @@ void randomiseSceneClock() {
   sceneClock = random(360);
 }
 
-void advanceSceneClock(float frameDelta) {
-  sceneClock += frameDelta;
+void advanceSceneClock(float seconds) {
+  sceneClock += seconds;
 }

@@ -8,5 +8,5 @@ extern double sceneClock;
 // sceneClock = random(360): a new point in the cycles, after start-up and after a user reset.
 void randomiseSceneClock();
 
-// sceneClock += frameDelta, once per frame.
-void advanceSceneClock(float frameDelta);
+// sceneClock += seconds, once per frame with the frame's delta.
+void advanceSceneClock(float seconds);

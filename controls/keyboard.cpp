@@ -28,9 +28,9 @@ CommandMessage toggle(int& flag, const char* on, const char* off) {
   return plainMessage(flag ? on : off);
 }
 
-CommandMessage fieldOfViewMessage(Camera& camera, Parameters& p) {
-  p.fovDegrees = static_cast<int>(camera.fieldOfView);
-  return realMessage("FOV: %3.0f Degrees\n", camera.fieldOfView);
+CommandMessage fieldOfViewMessage(Camera& viewer, Parameters& p) {
+  p.fovDegrees = static_cast<int>(viewer.fieldOfView);
+  return realMessage("FOV: %3.0f Degrees\n", viewer.fieldOfView);
 }
 
 CommandMessage nextPolygonMode(Parameters& p) {

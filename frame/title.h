@@ -6,7 +6,7 @@
 struct TitlePosition {
   int x, y;
 };
-TitlePosition titlePosition(float t, int windowWidth, int windowHeight);
+TitlePosition titlePosition(float t, int width, int height);
 
 // Draws "Gyrotrak" during the first 10 seconds without touching the message line, its glyphs at
 // the text scale.

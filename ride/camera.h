@@ -20,4 +20,4 @@ class Camera {
 extern Camera camera;
 
 // At the world origin, level, facing -z, with the parameter block's field of view.
-void resetCamera(Camera& camera, const Parameters& parameters);
+void resetCamera(Camera& c, const Parameters& parameters);

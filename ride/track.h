@@ -42,13 +42,13 @@ class Track {
   // a rising direction has a negative pitch.
   void directionAngles(float dx, float dy, float dz, float& pitch, float& heading) const;
 
-  // Moves the ride along the points by frameDelta seconds at its height-dependent speed.
+  // Moves the ride along the points by the given seconds at its height-dependent speed.
   // One call costs the same whatever the step; a step that is not a finite number (a speed
   // multiplied beyond the float range) leaves the ride where it is.
-  void advance(float frameDelta, const Parameters& parameters);
+  void advance(float seconds, const Parameters& parameters);
 
   // Puts the camera at the ride position, facing along the track.
-  void placeCamera(Camera& camera);
+  void placeCamera(Camera& c);
 
   // Draws the track as a ribbon of textured quads; scale multiplies every coordinate, blue is
   // the blue component of its colour.

@@ -16,9 +16,9 @@ Vector3 between(const TrackPoint& a, const TrackPoint& b, float f) {
 
 }  // namespace
 
-void Track::advance(float frameDelta, const Parameters& parameters) {
+void Track::advance(float seconds, const Parameters& parameters) {
   const float k = (highestY - position.y) * 13 + 1;
-  const float step = 7 * k * frameDelta * parameters.mainSpeed;
+  const float step = 7 * k * seconds * parameters.mainSpeed;
   const float advanced = fraction + step;
   if (!std::isfinite(advanced)) return;
 

@@ -20,8 +20,8 @@ GlyphCell glyphCell(unsigned char c) {
   return cell;
 }
 
-short glyphBaseline(short y, int windowHeight) {
-  return static_cast<short>(windowHeight - y);
+short glyphBaseline(short y, int height) {
+  return static_cast<short>(height - y);
 }
 
 GlyphQuad glyphQuad(unsigned char c, short penX, short baseline, float size, float slant) {

@@ -25,8 +25,8 @@ struct GlyphQuad {
 };
 
 // The glyphs' bottom edge in window coordinates for a text y pixels below the top of a window
-// windowHeight pixels high, kept in 16 bits like the pen.
-short glyphBaseline(short y, int windowHeight);
+// height pixels high, kept in 16 bits like the pen.
+short glyphBaseline(short y, int height);
 
 // The quad of byte c with its left edge at penX; size is the glyph height in pixels and slant
 // moves the top edge to the right.
