@@ -1,11 +1,10 @@
-#include "window/picture_framebuffer.h"
-
+#include <GL/gl.h>
 #include <GL/glext.h>
 #include <GL/glx.h>
 
 #include <initializer_list>
 
-#include "window/gl_capabilities.h"
+#include "window/window_internal.h"
 
 namespace {
 
@@ -85,15 +84,14 @@ GLuint makeColourTexture(GLenum format, int width, int height) {
   return texture;
 }
 
+// No frame leaves the scissor test on (each drawing routine turns off what it turned on), so
+// the blit covers the whole window.
 void blitToWindow(const PictureFramebuffer& picture) {
-  const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
-  if (scissor) glDisable(GL_SCISSOR_TEST);
   calls.bindFramebuffer(GL_READ_FRAMEBUFFER, picture.framebuffer);
   calls.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   calls.blitFramebuffer(0, 0, picture.width, picture.height, 0, 0, picture.width, picture.height,
                         GL_COLOR_BUFFER_BIT, GL_NEAREST);
   calls.bindFramebuffer(GL_FRAMEBUFFER, 0);
-  if (scissor) glEnable(GL_SCISSOR_TEST);
 }
 
 // The texture over the whole window: the quad spans clip space from -1 to 1 and the texture
@@ -137,8 +135,8 @@ void drawTextureOverWindow(const PictureFramebuffer& picture) {
   glPopAttrib();
 }
 
-}  // namespace
-
+// Whether framebuffer objects with blitting are available; looks the entry points up once per
+// process, the first time it is asked with a context current.
 bool framebufferBlitAvailable() {
   if (!lookedUp) {
     lookedUp = 1;
@@ -146,6 +144,8 @@ bool framebufferBlitAvailable() {
   }
   return available;
 }
+
+}  // namespace
 
 bool makePictureFramebuffer(PictureFramebuffer& picture, int width, int height,
                             bool forMultisampledWindow) {

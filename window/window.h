@@ -1,10 +1,10 @@
 #pragma once
 
 // The window layer: which window the ride is drawn in, how a finished picture reaches it, and
-// noticing the window taken away. The rest of the program calls only what is declared here; the
-// other headers of this folder are the layer's own (and its tests').
+// noticing the window taken away. The rest of the program calls only what is declared here;
+// window/window_internal.h is the layer's own (and its tests').
 //
-// The previous picture is kept for the next frame one way per driver (window/keeping_policy.h):
+// The previous picture is kept for the next frame one way per driver (window/window_internal.h):
 // - a driver offering GLX_EXT_buffer_age: drawn into the window, the age asked after each swap;
 //   where it is not 1 at a steady size, drawn into a framebuffer object until the next resize;
 // - a hardware renderer without it: always drawn into a framebuffer object, blitted once a frame;
@@ -16,8 +16,6 @@
 // the age tells nothing of the multisample buffer the next frame draws over.
 // No frame grabs the X server or waits for it to learn the window's size, and only the software
 // way reads pixels back.
-
-#include <GL/glut.h>
 
 // Where the ride is drawn.
 enum class Host {
@@ -103,7 +101,7 @@ void waitForFrameSlot();
 void quietenXErrors();
 
 // Watches the current window: a close that destroys it, or a kill of the program's connection,
-// ends the program through exitProgram with status 0 and without a word (see window_loss.h).
+// ends the program through exitProgram with status 0 and without a word.
 void watchForWindowLoss();
 
 // Calls closing when the window manager asks the window to close, as a close button does, just
@@ -117,10 +115,10 @@ bool windowLossNoticed();
 // again, and a framebuffer object made at the new size where the way needs one.
 void followWindowSize(int width, int height);
 
-// Ends a frame: shows the finished picture with the given swap (the display callback passes the
-// toolkit's) and keeps it for the next frame, however the driver's swap treats the back buffer
-// (see picture_keeping.h). Whatever is drawn between frames lands in the kept picture.
-void showPicture(void (*swapBuffers)() = glutSwapBuffers);
+// Ends a frame: shows the finished picture with the toolkit's swap and keeps it for the next
+// frame, however the driver's swap treats the back buffer. Whatever is drawn between frames
+// lands in the kept picture.
+void showPicture();
 
 // Deletes what keeps the picture and draws into the window again; called on the way out.
 void releasePicture();

@@ -14,7 +14,7 @@
 #include "ride/ride_step.h"
 #include "tests/gl/allocation_count.h"
 #include "tests/gl/gl_context.h"
-#include "window/picture_keeping.h"
+#include "window/window.h"
 
 namespace {
 

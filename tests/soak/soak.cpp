@@ -31,7 +31,7 @@
 #include "controls/special_keys.h"
 #include "tests/soak/soak_checks.h"
 #include "textures/texture_table.h"
-#include "window/picture_keeping.h"
+#include "window/window.h"
 
 namespace {
 
