@@ -106,7 +106,6 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* framesPerSeco
     glutInitWindowSize(asked.width, asked.height);
   }
   glutCreateWindow("Gyrotrak");
-  endDisplayCheck();
   nameWindowClass();
   if (windowIsHosted()) {
     enterHostWindow();
@@ -177,10 +176,6 @@ void idle() {
 }
 
 void display() {
-  if (windowLossNoticed()) {
-    exitProgram(0);
-    return;
-  }
   if (fixedClock.stepMs == 0) {
     elapsedMs = glutGet(GLUT_ELAPSED_TIME);
   } else {
@@ -200,7 +195,6 @@ void display() {
   // Swaps and makes sure the next frame finds the finished picture, whatever the driver's swap
   // leaves in the back buffer.
   showPicture();
-  if (windowLossNoticed()) exitProgram(0);
   createMenuWhenWanted();
 }
 

@@ -16,6 +16,13 @@
 // the age tells nothing of the multisample buffer the next frame draws over.
 // No frame grabs the X server or waits for it to learn the window's size, and only the software
 // way reads pixels back.
+//
+// The software way clears nothing (glClear with mask 0) after the swap, before it reads the
+// back buffer's samples: Mesa's software driver takes the window's new size at its first look
+// after a swap, and a read alone would clip to the old size. OpenGL's rules do not promise that
+// such a clear makes a driver look at its window's size. A driver that skips the look reads
+// clipped samples after a resize, which then differ from those shown: the swap counts as lost
+// and, at a steady size, the way falls back to the framebuffer object. Slower, never wrong.
 
 // Where the ride is drawn.
 enum class Host {
@@ -24,23 +31,19 @@ enum class Host {
   root,       // the screen's root window
 };
 
-// Before the toolkit opens anything: makes sure the display opens, and finds the window to draw
-// in (the given ID, or the root window) on a connection of its own to displayName (null:
-// $DISPLAY). False, with one line for the user in error, when the display or the window cannot
-// be had: no display named, or none that opens, says what to set.
+// Before the toolkit opens anything: makes sure the display opens on a connection that stays to
+// watch the window (see watchForWindowLoss), and finds the window to draw in (the given ID, or the
+// root window) on a connection of its own to displayName (null: $DISPLAY). False, with one line for
+// the user in error, when the display or the window cannot be had: no display named, or none that
+// opens, says what to set.
 bool findHostWindow(Host host, unsigned long windowId, const char* displayName, char (&error)[128]);
-
-// Closes the connection that findHostWindow opened for a window of the program's own, once the
-// toolkit has connected: closed before, it may be the server's last client, and a server
-// resets when that one leaves.
-void endDisplayCheck();
 
 // Whether findHostWindow found a window to draw in: the program then takes no input, warps no
 // pointer and shows no menu, since input belongs to the host.
 bool windowIsHosted();
 
 // Puts the toolkit's current window inside the host's window, filling it, and follows the
-// host's size four times a second. A host window that goes ends the program quietly.
+// host's size and mapping from its events. A host window that goes ends the program quietly.
 void enterHostWindow();
 
 // The X resource string, where desktops set Xft.dpi (null where none is set). It comes with
@@ -94,22 +97,21 @@ void startPacing(const char* framesPerSecond);
 constexpr long long mostFramesPerSecond = 100000;  // the fastest pace one may ask for
 void waitForFrameSlot();
 
-// Called before the toolkit starts: until watchForWindowLoss, an X error is noted, never printed,
-// so a window destroyed while the toolkit starts or makes its own (a window manager's that quit,
-// the program's own closed at once) cannot end the program with the X library's message and
-// status 1; the quarter-second check finds the program's window gone.
+// Called before the toolkit starts: X errors are never printed, so a window destroyed while the
+// toolkit starts or makes its own (a window manager's that quit, the program's own closed at
+// once) cannot end the program with the X library's message and status 1. Once the window is
+// watched, an error that says it (or the host's window) does not exist ends the program at
+// once with status 0, inside the failing request, before the driver can use its answer.
 void quietenXErrors();
 
-// Watches the current window: a close that destroys it, or a kill of the program's connection,
-// ends the program through exitProgram with status 0 and without a word.
+// Watches the current window from a connection of the layer's own: a close that destroys it
+// (noticed from its DestroyNotify event where no request fails first), or a kill of the
+// program's connection, ends the program with status 0 and without a word.
 void watchForWindowLoss();
 
 // Calls closing when the window manager asks the window to close, as a close button does, just
 // before the toolkit ends the program.
 void onCloseRequest(void (*closing)());
-
-// Whether the window's loss has been noticed already; no round trip.
-bool windowLossNoticed();
 
 // The window's size as the reshape callback gives it: the way of keeping the picture is chosen
 // again, and a framebuffer object made at the new size where the way needs one.
