@@ -1,9 +1,6 @@
-// The previous picture, kept for the next frame. Screen blanking darkens the previous picture
-// and the pile-up mode draws onto it, but what the back buffer holds after a buffer swap is the
-// driver's choice. So the picture is kept the way this driver allows: in the window's back
-// buffer where the swap keeps it, else in a framebuffer object. Between frames the framebuffer
-// the picture lives in stays bound, so that what input callbacks draw at once (the message
-// line) lands in the picture that will be shown.
+// The previous picture, kept for the next frame (blanking darkens it, pile-up draws onto it)
+// however the driver's swap treats the back buffer. Between frames the framebuffer the picture
+// lives in stays bound, so that what input callbacks draw at once lands in the kept picture.
 #include <GL/glut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>

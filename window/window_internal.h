@@ -9,11 +9,10 @@
 
 // --- What the driver reports (driver_report.cpp) ---
 
-// Reading what a context offers from its GL_VERSION and GL_EXTENSIONS strings; null strings
-// offer nothing. The version as major * 10 + minor ("4.5 (Compatibility Profile) Mesa 22.3.6"
-// gives 45), 0 when it cannot be read; whether the space-separated list holds the name as a
-// whole word; which names the framebuffer-object calls with blitting go by: the core ones from
-// OpenGL 3.0 or with GL_ARB_framebuffer_object, the EXT ones with GL_EXT_framebuffer_object and
+// What a context offers, from its GL_VERSION and GL_EXTENSIONS strings (null offers nothing):
+// the version as major * 10 + minor ("4.5 Mesa 22.3.6" gives 45; 0 when unreadable); whether
+// the list holds the name as a whole word; the names the framebuffer-object calls go by: core
+// from OpenGL 3.0 or with GL_ARB_framebuffer_object, EXT with GL_EXT_framebuffer_object and
 // GL_EXT_framebuffer_blit together, or none.
 int glVersionNumber(const char* version);
 bool hasGlExtension(const char* extensions, const char* name);
@@ -28,34 +27,24 @@ struct DriverReport {
   bool multisampled;
 };
 
-// Asks with the window's framebuffer bound; without a current GLX context it reports a software
-// renderer without buffer age, the case that trusts the driver least cheaply.
+// Without a current GLX context: a software renderer without buffer age, trusted least cheaply.
 DriverReport askDriver();
 
-// The back buffer's age as GLX_EXT_buffer_age reports it: 1 when it holds the picture just
-// shown, 0 when its content is undefined, n when it holds the picture shown n swaps ago; -1 when
-// it cannot be asked.
+// The back buffer's age (GLX_EXT_buffer_age): 1 when it holds the picture just shown, 0 when
+// undefined, n for the picture shown n swaps ago; -1 when it cannot be asked.
 int backBufferAge();
 
-// Whether the renderer draws on the processor: GLX_MESA_query_renderer's answer where the driver
-// gives one (accelerated 0 or 1; -1 where it cannot be asked), else the renderer's name.
+// Whether the renderer draws on the processor: GLX_MESA_query_renderer's answer (accelerated 0
+// or 1; -1 where it cannot be asked), else the renderer's name.
 bool isSoftwareRenderer(int accelerated, const char* renderer);
 
 // --- The keeping policy and the swap check (picture_keeping.cpp) ---
 
-// How the previous picture is kept for the next frame: one way per driver, chosen from what it
-// says, at start-up and at every new window size (see window/window.h for which runs where).
-// With buffer age the swap chain may change with the size (a full-screen window is often
-// flipped, a smaller one copied), so the choice is made again; a software driver whose swap
-// once lost the picture at a steady size keeps it in the framebuffer object for good. Drivers
-// hand back fresh buffers at a new size: a picture lost in the first swaps after a resize (or
-// at start-up), or with a new size already on its way, only restarts from black, as the resize
-// itself does. In a multisampled window the buffer age vouches for nothing the next frame draws
-// over, so there the framebuffer object takes its place.
-//
-// On llvmpipe a few dozen pixels at the edges of blended shapes come out differently in a
-// framebuffer object, which it stores the other way up from the window, so the reference
-// pictures come from the window.
+// The way is chosen from what the driver says at start-up and at every new window size (see
+// window/window.h): with buffer age the swap chain may change with the size (a full-screen
+// window is often flipped, a smaller one copied). Drivers hand back fresh buffers at a new
+// size: a picture lost in the first swaps after a resize, or with a new size already on its
+// way, only restarts from black, as the resize itself does.
 enum class PictureKeeping {
   undecided,   // no size known yet
   swap,        // drawn into the window; the swap keeps the back buffer
@@ -80,12 +69,8 @@ void followResize(KeepingPolicy& policy, const DriverReport& driver);
 // picture was lost, so that the next frame starts from black.
 bool followSwap(KeepingPolicy& policy, const DriverReport& driver, bool kept, bool resizing);
 
-// Whether a swap kept the picture is judged from a few lines of pixels: four rows and four
-// columns spread over the window, read from the finished picture just before the swap and from
-// the back buffer just after it. Reading them costs well under a millisecond, against several
-// for copying the whole picture. A buffer that holds an older picture or a fresh one can pass
-// where they match the picture shown at every sample; the next frame, drawn over it, then
-// differs from the one drawn over the picture shown only where no sample could tell them apart.
+// Whether a swap kept the picture is judged from a few lines of pixels read just before the
+// swap and just after it: well under a millisecond, against several for copying the picture.
 constexpr int sampleLineCount = 8;
 constexpr int maxSampleLineLength = 8192;  // longer rows and columns are read in part
 constexpr int maxSamplePixels = sampleLineCount * maxSampleLineLength;
@@ -115,22 +100,18 @@ KeepingRecord keepingRecord();
 
 // --- The framebuffer object that keeps the picture (picture_framebuffer.cpp) ---
 
-// Where the window's back buffer does not keep the picture, every frame draws into a
-// framebuffer object (colour and depth, like the window), copied into the window's back buffer
-// once before each swap, pixel for pixel. The copy is a blit, but for a multisampled window: a
-// blit into one from a framebuffer of another sample count is GL_INVALID_OPERATION by OpenGL's
-// rules (some drivers copy all the same), so there the picture's colour is a texture, drawn
-// over the whole window texel for pixel. Every sample of a pixel takes its texel, and the
-// window's resolve gives the picture exactly.
+// Where the back buffer does not keep the picture, every frame draws into a framebuffer object
+// (colour and depth, like the window), copied into the window's back buffer before each swap,
+// pixel for pixel: blitted, but into a multisampled window, where a blit from a framebuffer of
+// another sample count is GL_INVALID_OPERATION by OpenGL's rules, drawn as a textured quad.
 struct PictureFramebuffer {
   GLuint framebuffer, colour, depth;  // all 0: none
   int width, height;
   bool colourTexture;  // the colour is a texture, else a renderbuffer
 };
 
-// Makes it at the size, its colour a texture for a multisampled window and with the window's
-// channels; false (and nothing made) when the driver cannot. The previous one must have been
-// freed. Leaves the window's framebuffer bound and the texture binding as it was.
+// Makes it at the size with the window's channels (the previous one freed); false, and nothing
+// made, when the driver cannot. Leaves the window's framebuffer and the texture bound as before.
 bool makePictureFramebuffer(PictureFramebuffer& picture, int width, int height,
                             bool forMultisampledWindow);
 void freePictureFramebuffer(PictureFramebuffer& picture);
@@ -138,9 +119,8 @@ void freePictureFramebuffer(PictureFramebuffer& picture);
 // Binds the framebuffer object, or the window's (0), for drawing and reading.
 void bindPictureFramebuffer(GLuint framebuffer);
 
-// The picture into the window's back buffer, blitted, or drawn where its colour is a texture;
-// the GL state that would change the drawing is set aside meanwhile and put back. Leaves the
-// window's framebuffer bound.
+// The picture into the window's back buffer, the GL state put back as it was but the window's
+// framebuffer bound.
 void copyPictureToWindow(const PictureFramebuffer& picture);
 
 // --- Placement (window_placement.cpp) ---
@@ -150,17 +130,15 @@ struct ScreenRectangle {
   int x, y, width, height;
 };
 
-// The first of the count monitors that holds the point (x, y), else the one nearest to it
-// (monitors that do not tile the screen leave gaps); screen where there is no monitor of any
-// size.
+// The first of the monitors that holds the point (x, y), else the nearest (monitors that do not
+// tile the screen leave gaps); screen where there is no monitor of any size.
 ScreenRectangle monitorAt(const ScreenRectangle* monitors, int count, int x, int y,
                           ScreenRectangle screen);
 
 // --- Frame pacing (frame_pacing.cpp) ---
 
-// The least time between two frames, in milliseconds, from the pace asked for (fps, null for
-// none) and the display's refresh rate in hertz: 1000 / N for a whole number N from 1 up; 0, no
-// pace, for "0"; otherwise 1000 / the refresh rate, 60 where that is unknown or 0.
+// The least time between two frames in milliseconds: 1000 / N for fps a whole number N from 1
+// up; 0, no pace, for "0"; else 1000 / the refresh rate in hertz, 60 where unknown or 0.
 double framePeriodMs(const char* fps, int refreshHz);
 
 // When the next frame may start, on a steady millisecond clock.
@@ -169,7 +147,7 @@ struct FramePace {
   double dueMs;     // the next frame's start; 0 before the first
 };
 
-// How long to wait at nowMs before the next frame starts, and the due time after it. Frames
-// start a period apart; a frame asked for late starts at once and the schedule moves on from
-// there, so lateness never piles up into a burst. Never more than one period.
+// How long to wait at nowMs before the next frame starts (never more than one period), and the
+// due time after it. A late frame starts at once and the schedule moves on from there, so
+// lateness never piles up into a burst.
 double waitBeforeFrame(FramePace& pace, double nowMs);

@@ -2,11 +2,10 @@
 // screen covers one monitor. A window manager is asked for it, the toolkit's way
 // (glutFullScreen, the _NET_WM_STATE_FULLSCREEN request), and places the window on a monitor of
 // its choosing. With none (a kiosk, a bare X session, some remote desktops) the toolkit would
-// only resize the window to the whole X screen, off by its position and across every monitor;
-// enterFullScreen then places the window itself, on the monitor the pointer is on. The same
-// way, with no manager placeOwnWindow puts a window whose place no -geometry gives wholly on the
-// pointer's monitor, where the toolkit would leave it at (-1, -1), its top row and left column
-// off the screen. The text scale follows the height of the monitor the window is on.
+// only resize the window to the whole X screen, off by its position and across every monitor,
+// and would leave a window whose place no -geometry gives at (-1, -1): the window is placed
+// here instead, on the monitor the pointer is on. The text scale follows the height of the
+// monitor the window is on.
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xatom.h>
@@ -19,6 +18,22 @@
 namespace {
 
 constexpr int maxMonitors = 16;  // the most monitors looked at
+
+// The window followMonitorHeight follows and the monitors listed then; the window's place, in
+// the root window's pixels, also written by its moves and resizes.
+Display* followedDisplay = nullptr;
+Window followedWindow = 0;
+ScreenRectangle monitors[maxMonitors], screen, place;
+int monitorCount = 0;
+int toldHeight = 0;  // of the monitor last told
+void (*tellHeight)(int) = nullptr;
+
+// The toolkit's current window and its connection; false where there is none.
+bool currentWindow(Display*& display, Window& window) {
+  display = glXGetCurrentDisplay();
+  window = glXGetCurrentDrawable();
+  return display != nullptr && window != 0;
+}
 
 // How far (x, y) lies from the rectangle, squared; 0 inside it.
 long distanceSquared(const ScreenRectangle& area, int x, int y) {
@@ -34,24 +49,23 @@ long distanceSquared(const ScreenRectangle& area, int x, int y) {
 // Lists the server's active monitors (XRandR 1.5) and returns their count: 0 where it cannot
 // list them. A few round trips.
 int listMonitors(Display* display, ScreenRectangle (&list)[maxMonitors]) {
-  int event = 0, error = 0, major = 0, minor = 0;
+  int event = 0, error = 0, major = 0, minor = 0, count = 0;
   if (!XRRQueryExtension(display, &event, &error) || !XRRQueryVersion(display, &major, &minor) ||
       major * 100 + minor < 105)
     return 0;
-  int count = 0;
-  XRRMonitorInfo* monitors = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
-  if (monitors == nullptr) return 0;
+  XRRMonitorInfo* listed = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
+  if (listed == nullptr) return 0;
   count = count < maxMonitors ? count : maxMonitors;
   for (int i = 0; i < count; ++i)
-    list[i] = {monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height};
-  XRRFreeMonitors(monitors);
+    list[i] = {listed[i].x, listed[i].y, listed[i].width, listed[i].height};
+  XRRFreeMonitors(listed);
   return count;
 }
 
-// The whole screen of the display's default screen, from the connection: no round trip.
+// The display's default screen as the connection gives it: no round trip.
 ScreenRectangle wholeScreen(Display* display) {
-  const int screen = DefaultScreen(display);
-  return {0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
+  return {0, 0, DisplayWidth(display, DefaultScreen(display)),
+          DisplayHeight(display, DefaultScreen(display))};
 }
 
 // The monitor the pointer is on (the whole screen where the server lists none).
@@ -62,13 +76,12 @@ ScreenRectangle pointerMonitor(Display* display) {
   XQueryPointer(display, DefaultRootWindow(display), &pointerRoot, &child, &x, &y, &inWindowX,
                 &inWindowY, &buttons);
   // The root window's size now, which XRandR may have changed since the connection was made.
-  ScreenRectangle screen = wholeScreen(display);
+  ScreenRectangle whole = wholeScreen(display);
   XWindowAttributes root;
   if (XGetWindowAttributes(display, DefaultRootWindow(display), &root))
-    screen = {0, 0, root.width, root.height};
-  ScreenRectangle monitors[maxMonitors];
-  const int count = listMonitors(display, monitors);
-  return monitorAt(monitors, count, x, y, screen);
+    whole = {0, 0, root.width, root.height};
+  ScreenRectangle listed[maxMonitors];
+  return monitorAt(listed, listMonitors(display, listed), x, y, whole);
 }
 
 // The window that window's _NET_SUPPORTING_WM_CHECK property names, or None.
@@ -95,78 +108,44 @@ bool windowManagerRuns(Display* display) {
   return named != None && checkWindowOf(display, named, check) == named;
 }
 
-// A width x height window centred on the monitor; where it is larger than the monitor, its
-// top-left corner at the monitor's, so its title and top-left corner are on the screen.
-ScreenRectangle windowCentredOn(ScreenRectangle monitor, int width, int height) {
-  const int x = width < monitor.width ? monitor.x + (monitor.width - width) / 2 : monitor.x;
-  const int y = height < monitor.height ? monitor.y + (monitor.height - height) / 2 : monitor.y;
-  return {x, y, width, height};
-}
-
-// The window followMonitorHeight follows; its place also written by the move and resize.
-struct FollowedWindow {
-  Display* display = nullptr;
-  Window window = 0;
-  ScreenRectangle monitors[maxMonitors] = {};
-  int monitorCount = 0;
-  ScreenRectangle screen = {0, 0, 0, 0};
-  ScreenRectangle place = {0, 0, 0, 0};  // the window's, in the root window's pixels
-  int toldHeight = 0;                    // of the monitor last told
-  void (*tellHeight)(int) = nullptr;
-};
-FollowedWindow followed;
-
 void tellMonitorHeight() {
-  const ScreenRectangle& place = followed.place;
-  const ScreenRectangle monitor =
-      monitorAt(followed.monitors, followed.monitorCount, place.x + place.width / 2,
-                place.y + place.height / 2, followed.screen);
-  if (monitor.height == followed.toldHeight) return;
-  followed.toldHeight = monitor.height;
-  if (followed.tellHeight != nullptr) followed.tellHeight(monitor.height);
+  const int height = monitorAt(monitors, monitorCount, place.x + place.width / 2,
+                               place.y + place.height / 2, screen)
+                         .height;
+  if (height == toldHeight) return;
+  toldHeight = height;
+  if (tellHeight != nullptr) tellHeight(height);
 }
 
 // Where the window's top-left corner is on the screen. The toolkit tells of a move with the
 // position the configure event gave, which under a window manager is sometimes the window's
 // place in the manager's frame: the server is asked once, at the move, never in a frame.
-void readPlace() {
-  Window child = 0;
-  XTranslateCoordinates(followed.display, followed.window, DefaultRootWindow(followed.display), 0,
-                        0, &followed.place.x, &followed.place.y, &child);
-}
-
 void windowMoved(int, int) {
-  readPlace();
+  Window child = 0;
+  XTranslateCoordinates(followedDisplay, followedWindow, DefaultRootWindow(followedDisplay), 0, 0,
+                        &place.x, &place.y, &child);
   tellMonitorHeight();
 }
 
 }  // namespace
 
-ScreenRectangle monitorAt(const ScreenRectangle* monitors, int count, int x, int y,
-                          ScreenRectangle screen) {
+ScreenRectangle monitorAt(const ScreenRectangle* list, int count, int x, int y,
+                          ScreenRectangle whole) {
   const ScreenRectangle* nearest = nullptr;
-  long nearestDistance = 0;
-  for (int i = 0; i < count; ++i) {
-    if (monitors[i].width <= 0 || monitors[i].height <= 0) continue;
-    const long distance = distanceSquared(monitors[i], x, y);
-    if (nearest == nullptr || distance < nearestDistance) {
-      nearest = &monitors[i];
-      nearestDistance = distance;
-    }
-  }
-  return nearest != nullptr ? *nearest : screen;
+  for (int i = 0; i < count; ++i)
+    if (list[i].width > 0 && list[i].height > 0 &&
+        (nearest == nullptr || distanceSquared(list[i], x, y) < distanceSquared(*nearest, x, y)))
+      nearest = &list[i];
+  return nearest != nullptr ? *nearest : whole;
 }
 
 void enterFullScreen() {
-  Display* display = glXGetCurrentDisplay();
-  const Window window = glXGetCurrentDrawable();
-  if (display == nullptr || window == 0 || windowManagerRuns(display)) {
-    glutFullScreen();
-    return;
-  }
-  // No manager frames the window, so its position is the screen's own: the monitor's origin.
+  Display* display;
+  Window window;
+  if (!currentWindow(display, window) || windowManagerRuns(display)) return glutFullScreen();
+  // No manager frames the window, so its position is the screen's own: the monitor's origin,
+  // and no border, so that the picture starts at the monitor's first pixel.
   const ScreenRectangle area = pointerMonitor(display);
-  // No border either: the picture starts at the monitor's first pixel.
   XSetWindowBorderWidth(display, window, 0);
   XMoveResizeWindow(display, window, area.x, area.y, area.width, area.height);
   XRaiseWindow(display, window);
@@ -187,20 +166,21 @@ AskedWindow askedWindow(const char* geometry) {
 }
 
 void placeOwnWindow(int width, int height) {
-  Display* display = glXGetCurrentDisplay();
-  const Window window = glXGetCurrentDrawable();
-  if (display == nullptr || window == 0 || windowManagerRuns(display)) return;
-  const ScreenRectangle place = windowCentredOn(pointerMonitor(display), width, height);
-  XMoveWindow(display, window, place.x, place.y);
+  Display* display;
+  Window window;
+  if (!currentWindow(display, window) || windowManagerRuns(display)) return;
+  // Centred; where larger than the monitor, its top-left corner (and title) at the monitor's.
+  const ScreenRectangle area = pointerMonitor(display);
+  XMoveWindow(display, window, width < area.width ? area.x + (area.width - width) / 2 : area.x,
+              height < area.height ? area.y + (area.height - height) / 2 : area.y);
   XFlush(display);
 }
 
 void nameWindowClass() {
-  Display* display = glXGetCurrentDisplay();
-  const Window window = glXGetCurrentDrawable();
-  if (display == nullptr || window == 0) return;
-  char name[] = "gyrotrak";
-  char className[] = "Gyrotrak";
+  Display* display;
+  Window window;
+  if (!currentWindow(display, window)) return;
+  char name[] = "gyrotrak", className[] = "Gyrotrak";
   XClassHint hint = {name, className};
   XSetClassHint(display, window, &hint);
 }
@@ -211,23 +191,20 @@ const char* desktopResources() {
 }
 
 void followMonitorHeight(void (*heightChanged)(int height)) {
-  followed.tellHeight = heightChanged;
-  followed.display = glXGetCurrentDisplay();
-  followed.window = glXGetCurrentDrawable();
-  if (followed.display == nullptr || followed.window == 0) return;
-  followed.screen = wholeScreen(followed.display);
-  followed.monitorCount = listMonitors(followed.display, followed.monitors);
+  tellHeight = heightChanged;
+  if (!currentWindow(followedDisplay, followedWindow)) return;
+  screen = wholeScreen(followedDisplay);
+  monitorCount = listMonitors(followedDisplay, monitors);
   XWindowAttributes attributes;
-  if (XGetWindowAttributes(followed.display, followed.window, &attributes))
-    followed.place = {0, 0, attributes.width, attributes.height};
-  readPlace();
-  tellMonitorHeight();
+  if (XGetWindowAttributes(followedDisplay, followedWindow, &attributes))
+    place = {0, 0, attributes.width, attributes.height};
+  windowMoved(0, 0);
   glutPositionFunc(windowMoved);
 }
 
 void followMonitorSize(int width, int height) {
-  if (followed.display == nullptr) return;
-  followed.place.width = width;
-  followed.place.height = height;
+  if (followedDisplay == nullptr) return;
+  place.width = width;
+  place.height = height;
   tellMonitorHeight();
 }

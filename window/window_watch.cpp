@@ -1,10 +1,7 @@
-// The window the ride is drawn in, and the window system taking it away. In a host's window
-// the toolkit's own window is made a child of the host's, filling it, so the rest of the
-// program draws, swaps and keeps its picture as in a window of its own. A connection of the
-// layer's own watches both windows through their events (StructureNotify): the host's size,
-// whether it is mapped, and whether either window still exists. It is read without waiting,
-// never with a round trip, four times a second on the toolkit's timer, which also runs while
-// no frame is drawn (resting while unseen, or once a fixed clock has run out).
+// The window the ride is drawn in, and the window system taking it away. A host's window gets
+// the toolkit's window as a child, so the program draws in it as in a window of its own. A
+// connection of the layer's own watches both windows' events (StructureNotify), read without
+// waiting four times a second on the toolkit's timer, which runs while no frame is drawn too.
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
