@@ -9,7 +9,6 @@
 #include "app/termination_signals.h"
 #include "base/frame_clock.h"
 #include "base/parameters.h"
-#include "base/program_exit.h"
 #include "base/random.h"
 #include "base/scene_clock.h"
 #include "controls/keyboard.h"
@@ -96,7 +95,6 @@ void openWindow(int* argc, char** argv, bool inWindow, const char* pace, const c
     glutInitWindowSize(asked.width, asked.height);
   }
   glutCreateWindow("Gyrotrak");
-  endDisplayCheck();
   nameWindowClass();
   if (windowIsHosted()) {
     enterHostWindow();
@@ -167,10 +165,6 @@ void idle() {
 }
 
 void display() {
-  if (windowLossNoticed()) {
-    exitProgram(0);
-    return;
-  }
   if (fixedClock.stepMs == 0) {
     elapsedMs = glutGet(GLUT_ELAPSED_TIME);
   } else {
@@ -190,7 +184,6 @@ void display() {
   // Swaps and makes sure the next frame finds the finished picture, whatever the driver's swap
   // leaves in the back buffer.
   showPicture();
-  if (windowLossNoticed()) exitProgram(0);
   createMenuWhenWanted();
 }
 

@@ -4,10 +4,10 @@
 // stars) and the swap. The two alternate in rounds in the same window, so that other work on a
 // shared machine falls on both alike, and the medians of the rounds are reported. Run under a
 // display at the size to measure (./benchmark starts Xvfb servers):
-//   frame_rate_bench [seconds per round] [rounds] [keep]
-// keep names a way of keeping the picture to force: swap, or framebuffer (the way of a hardware
-// driver that does not keep the back buffer); by default the program decides as it does when
-// running.
+//   frame_rate_bench [seconds per round] [rounds]
+// The picture is kept the way the program chooses for the driver; ./benchmark also runs it under
+// the driver stand-in as a hardware driver without buffer age, which keeps the picture in a
+// framebuffer object.
 // Ends with "frame-vs-floor WxH: R", the full frame's rate over the floor's.
 
 #include <GL/freeglut.h>
@@ -18,7 +18,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "base/frame_clock.h"
@@ -28,8 +27,8 @@
 #include "effects/particle_effects.h"
 #include "frame/frame.h"
 #include "frame/screen_overlay.h"
-#include "window/picture_keeping.h"
 #include "window/window.h"
+#include "window/window_internal.h"
 
 namespace {
 
@@ -173,12 +172,6 @@ const char* wayName(PictureKeeping way) {
   }
 }
 
-PictureKeeping forcedWay(const char* name) {
-  if (std::strcmp(name, "swap") == 0) return PictureKeeping::swap;
-  if (std::strcmp(name, "framebuffer") == 0) return PictureKeeping::framebuffer;
-  return PictureKeeping::undecided;
-}
-
 // The frame with one part left out, to see what each part costs.
 void frameWithoutParticles() {
   for (ParticleSystem* system : {&fountain, &groundGlows, &smoke, &motes}) {
@@ -252,11 +245,9 @@ void reportWhereTheTimeGoes(double seconds, int rounds) {
 int main(int argc, char** argv) {
   const double seconds = argc > 1 ? std::atof(argv[1]) : 1.0;
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 9;
-  const PictureKeeping forced = argc > 3 ? forcedWay(argv[3]) : PictureKeeping::undecided;
   int toolkitArgc = 1;
   benchwindow::startProgramFullScreen(&toolkitArgc, argv);
   placeQuads();
-  if (forced != PictureKeeping::undecided) fixPictureKeeping(forced);
   benchStart = Clock::now();
 
   // Warm-up: the renderer compiles its variants.

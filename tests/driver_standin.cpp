@@ -8,11 +8,13 @@
 //                         magenta after every swap, as a flipping driver hands back a buffer
 //                         that does not hold the picture just shown; at age 1, 0 after the
 //                         first swap at a new size, where GPU drivers hand back a fresh buffer;
+//   STANDIN_SPOIL=1       the back buffer is magenta after every swap, without buffer age;
 //   STANDIN_ACCELERATED=1 the current renderer says it is a hardware one;
 //   STANDIN_SAMPLES=N     every window is multisampled, N samples a pixel, whatever the program
 //                         asks, as where a driver's control panel forces antialiasing; and a
 //                         blit into a multisampled framebuffer copies nothing, as OpenGL's
 //                         rules have strict drivers refuse it (Mesa copies).
+// STANDIN_SPOIL and STANDIN_ACCELERATED are read at each use, so a test can change the driver.
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <dlfcn.h>
@@ -33,7 +35,9 @@ int setting(const char* name) {
   return value ? std::atoi(value) : 0;
 }
 const int age = setting("STANDIN_AGE");
-const int accelerated = setting("STANDIN_ACCELERATED");
+int accelerated() {
+  return setting("STANDIN_ACCELERATED");
+}
 const int samples = setting("STANDIN_SAMPLES");
 
 // This frame's counts. The driver's own threads might call a wrapper too.
@@ -88,13 +92,12 @@ bool listed(const char* extensions, const char* name) {
   return false;
 }
 
-// The real extension string with the pretended ones added, made once.
+// The real extension string with the pretended ones added.
 const char* withPretended(const char* real, char (&made)[8192]) {
-  if (!real || (!age && !accelerated)) return real;
-  if (made[0]) return made;
+  if (!real || (!age && !accelerated())) return real;
   size_t length = std::snprintf(made, sizeof made, "%s", real);
   for (const char* name :
-       {age ? "GLX_EXT_buffer_age" : "", accelerated ? "GLX_MESA_query_renderer" : ""})
+       {age ? "GLX_EXT_buffer_age" : "", accelerated() ? "GLX_MESA_query_renderer" : ""})
     if (*name && !listed(real, name) && length < sizeof made)
       length += std::snprintf(made + length, sizeof made - length, " %s", name);
   return made;
@@ -185,7 +188,7 @@ void glBlitFramebufferEXT(GLint x0, GLint y0, GLint x1, GLint y1, GLint toX0, GL
 Bool glXQueryCurrentRendererIntegerMESA(int attribute, unsigned int* value) {
   static const auto real =
       nextProc<PFNGLXQUERYCURRENTRENDERERINTEGERMESAPROC>("glXQueryCurrentRendererIntegerMESA");
-  if (!accelerated || attribute != GLX_RENDERER_ACCELERATED_MESA)
+  if (!accelerated() || attribute != GLX_RENDERER_ACCELERATED_MESA)
     return real ? real(attribute, value) : False;
   *value = 1;
   return True;
@@ -245,7 +248,8 @@ GLXFBConfig* glXChooseFBConfig(Display* display, int screen, const int* asked, i
 void glXSwapBuffers(Display* display, GLXDrawable drawable) {
   static const auto real = next<decltype(&glXSwapBuffers)>("glXSwapBuffers");
   real(display, drawable);
-  if (age == 2 && drawable == glXGetCurrentDrawable()) spoilBackBuffer();
+  const bool spoiling = age == 2 || setting("STANDIN_SPOIL");
+  if (spoiling && drawable == glXGetCurrentDrawable()) spoilBackBuffer();
   if (age == 1 && drawable == glXGetCurrentDrawable()) {
     Window root;
     int x, y;

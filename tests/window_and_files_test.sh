@@ -3,9 +3,9 @@
 # beside it treat it:
 # - its class is Gyrotrak and the right button opens the pop-up menu;
 # - with no display it says what to set in one line, status 1;
-# - closing its window (asking it to close as a close button does, destroying it, or killing its
-#   connection), or Esc twice once its fixed clock has ended, ends it with status 0 and nothing
-#   on the console;
+# - closing its window (asking it to close as a close button does, destroying it, drawing or
+#   once its fixed clock has ended, or killing its connection), or Esc twice once its fixed clock
+#   has ended, ends it with status 0 and nothing on the console;
 # - unmapped, as minimising does, it uses no processor time until it is mapped again;
 # - either image missing, empty, truncated, a directory, unreadable, random bytes, a PNG or the
 #   other image (another size) under the BMP's name in the working directory, which is read
@@ -110,6 +110,9 @@ close_with windowclose "destroyed window"
 start "$work/good"
 sleep 2
 close_with windowkill "killed connection"
+# Destroyed once its fixed clock has ended, while no frame draws: the window's event ends it.
+GYROTRAK_CLOCK=50,500 start "$work/good" && wait_still "clock ended"
+close_with windowclose "destroyed at rest"
 
 # Unmapped, as minimising does, it rests; mapped again, it draws on.
 ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }

@@ -1,11 +1,10 @@
-#include "window/driver_report.h"
-
 #include <GL/glx.h>
 
+#include <cctype>
 #include <cstring>
 #include <initializer_list>
 
-#include "window/gl_capabilities.h"
+#include "window/window_internal.h"
 
 namespace {
 
@@ -25,7 +24,38 @@ int askAccelerated(const char* glxExtensions) {
   return accelerated ? 1 : 0;
 }
 
+bool isDigit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c));
+}
+
 }  // namespace
+
+int glVersionNumber(const char* version) {
+  if (!version || !isDigit(version[0])) return 0;
+  int major = 0;
+  const char* at = version;
+  for (; isDigit(*at); ++at) major = major * 10 + (*at - '0');
+  return major * 10 + (at[0] == '.' && isDigit(at[1]) ? at[1] - '0' : 0);
+}
+
+bool hasGlExtension(const char* extensions, const char* name) {
+  if (!extensions || !name || !*name) return false;
+  const size_t length = std::strlen(name);
+  for (const char* at = std::strstr(extensions, name); at; at = std::strstr(at + 1, name)) {
+    const bool starts = at == extensions || at[-1] == ' ';
+    if (starts && (at[length] == '\0' || at[length] == ' ')) return true;
+  }
+  return false;
+}
+
+FramebufferNames framebufferNames(const char* version, const char* extensions) {
+  if (glVersionNumber(version) >= 30 || hasGlExtension(extensions, "GL_ARB_framebuffer_object"))
+    return FramebufferNames::core;
+  if (hasGlExtension(extensions, "GL_EXT_framebuffer_object") &&
+      hasGlExtension(extensions, "GL_EXT_framebuffer_blit"))
+    return FramebufferNames::ext;
+  return FramebufferNames::none;
+}
 
 DriverReport askDriver() {
   DriverReport report = {false, true, false};

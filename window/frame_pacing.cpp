@@ -1,5 +1,3 @@
-#include "window/frame_pacing.h"
-
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
@@ -8,8 +6,7 @@
 #include <chrono>
 
 #include "base/number_text.h"
-#include "window/gl_capabilities.h"
-#include "window/window.h"
+#include "window/window_internal.h"
 
 namespace {
 

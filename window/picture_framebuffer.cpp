@@ -1,11 +1,11 @@
-#include "window/picture_framebuffer.h"
-
+#include <GL/gl.h>
 #include <GL/glext.h>
 #include <GL/glx.h>
 
+#include <cstdio>
 #include <initializer_list>
 
-#include "window/gl_capabilities.h"
+#include "window/window_internal.h"
 
 namespace {
 
@@ -24,17 +24,14 @@ struct FramebufferCalls {
   PFNGLBLITFRAMEBUFFERPROC blitFramebuffer;
 };
 FramebufferCalls calls = {};
-int lookedUp = 0;
-bool available = false;
+int missingCalls = 0;
 
 template <typename Call>
-void lookUp(Call& call, const char* name, FramebufferNames names) {
-  char full[80] = {};
-  const char* suffix = names == FramebufferNames::ext ? "EXT" : "";
-  int at = 0;
-  for (const char* c = name; *c && at < 70; ++c) full[at++] = *c;
-  for (const char* c = suffix; *c; ++c) full[at++] = *c;
+void lookUp(Call& call, const char* name, const char* suffix) {
+  char full[64];
+  std::snprintf(full, sizeof full, "%s%s", name, suffix);
   call = reinterpret_cast<Call>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(full)));
+  missingCalls += call == nullptr;
 }
 
 bool lookUpEntryPoints() {
@@ -42,21 +39,26 @@ bool lookUpEntryPoints() {
       framebufferNames(reinterpret_cast<const char*>(glGetString(GL_VERSION)),
                        reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
   if (names == FramebufferNames::none) return false;
-  lookUp(calls.genFramebuffers, "glGenFramebuffers", names);
-  lookUp(calls.deleteFramebuffers, "glDeleteFramebuffers", names);
-  lookUp(calls.bindFramebuffer, "glBindFramebuffer", names);
-  lookUp(calls.framebufferRenderbuffer, "glFramebufferRenderbuffer", names);
-  lookUp(calls.framebufferTexture2D, "glFramebufferTexture2D", names);
-  lookUp(calls.checkFramebufferStatus, "glCheckFramebufferStatus", names);
-  lookUp(calls.genRenderbuffers, "glGenRenderbuffers", names);
-  lookUp(calls.deleteRenderbuffers, "glDeleteRenderbuffers", names);
-  lookUp(calls.bindRenderbuffer, "glBindRenderbuffer", names);
-  lookUp(calls.renderbufferStorage, "glRenderbufferStorage", names);
-  lookUp(calls.blitFramebuffer, "glBlitFramebuffer", names);
-  return calls.genFramebuffers && calls.deleteFramebuffers && calls.bindFramebuffer &&
-         calls.framebufferRenderbuffer && calls.framebufferTexture2D &&
-         calls.checkFramebufferStatus && calls.genRenderbuffers && calls.deleteRenderbuffers &&
-         calls.bindRenderbuffer && calls.renderbufferStorage && calls.blitFramebuffer;
+  const char* suffix = names == FramebufferNames::ext ? "EXT" : "";
+  lookUp(calls.genFramebuffers, "glGenFramebuffers", suffix);
+  lookUp(calls.deleteFramebuffers, "glDeleteFramebuffers", suffix);
+  lookUp(calls.bindFramebuffer, "glBindFramebuffer", suffix);
+  lookUp(calls.framebufferRenderbuffer, "glFramebufferRenderbuffer", suffix);
+  lookUp(calls.framebufferTexture2D, "glFramebufferTexture2D", suffix);
+  lookUp(calls.checkFramebufferStatus, "glCheckFramebufferStatus", suffix);
+  lookUp(calls.genRenderbuffers, "glGenRenderbuffers", suffix);
+  lookUp(calls.deleteRenderbuffers, "glDeleteRenderbuffers", suffix);
+  lookUp(calls.bindRenderbuffer, "glBindRenderbuffer", suffix);
+  lookUp(calls.renderbufferStorage, "glRenderbufferStorage", suffix);
+  lookUp(calls.blitFramebuffer, "glBlitFramebuffer", suffix);
+  return missingCalls == 0;
+}
+
+// Whether framebuffer objects with blitting are available; looks the entry points up once per
+// process, the first time it is asked with a context current.
+bool framebufferBlitAvailable() {
+  static const bool available = lookUpEntryPoints();
+  return available;
 }
 
 GLuint makeRenderbuffer(GLenum format, int width, int height) {
@@ -85,15 +87,14 @@ GLuint makeColourTexture(GLenum format, int width, int height) {
   return texture;
 }
 
+// No frame leaves the scissor test on (each drawing routine turns off what it turned on), so
+// the blit covers the whole window.
 void blitToWindow(const PictureFramebuffer& picture) {
-  const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
-  if (scissor) glDisable(GL_SCISSOR_TEST);
   calls.bindFramebuffer(GL_READ_FRAMEBUFFER, picture.framebuffer);
   calls.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   calls.blitFramebuffer(0, 0, picture.width, picture.height, 0, 0, picture.width, picture.height,
                         GL_COLOR_BUFFER_BIT, GL_NEAREST);
   calls.bindFramebuffer(GL_FRAMEBUFFER, 0);
-  if (scissor) glEnable(GL_SCISSOR_TEST);
 }
 
 // The texture over the whole window: the quad spans clip space from -1 to 1 and the texture
@@ -138,14 +139,6 @@ void drawTextureOverWindow(const PictureFramebuffer& picture) {
 }
 
 }  // namespace
-
-bool framebufferBlitAvailable() {
-  if (!lookedUp) {
-    lookedUp = 1;
-    available = lookUpEntryPoints();
-  }
-  return available;
-}
 
 bool makePictureFramebuffer(PictureFramebuffer& picture, int width, int height,
                             bool forMultisampledWindow) {

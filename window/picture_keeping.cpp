@@ -1,23 +1,23 @@
-#include "window/picture_keeping.h"
-
+// The previous picture, kept for the next frame (blanking darkens it, pile-up draws onto it)
+// however the driver's swap treats the back buffer. Between frames the framebuffer the picture
+// lives in stays bound, so that what input callbacks draw at once lands in the kept picture.
+#include <GL/glut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "base/parameters.h"
-#include "window/picture_framebuffer.h"
-#include "window/swap_check.h"
-#include "window/window_loss.h"
+#include "window/window_internal.h"
 
 namespace {
 
-// Everything below is written only by this file's functions.
+// Everything below is written only by this file's functions; releasePicture starts it again.
 struct KeptPicture {
   DriverReport driver = {false, true, false};
   int driverKnown = 0;
   KeepingPolicy policy;
-  int fixed = 0;              // tests and the benchmark chose the way
   int width = 0, height = 0;  // the window's size, as the reshape gave it
   PictureFramebuffer picture = {0, 0, 0, 0, 0, false};
   SampleLayout layout = {};
@@ -29,6 +29,10 @@ KeptPicture kept;
 // checking a swap never allocates.
 std::uint32_t shownSamples[maxSamplePixels];
 std::uint32_t afterSamples[maxSamplePixels];
+
+int limited(int length) {
+  return length < maxSampleLineLength ? length : maxSampleLineLength;
+}
 
 void readSamples(std::uint32_t* into) {
   glReadBuffer(GL_BACK);
@@ -75,12 +79,6 @@ bool resizePending() {
   return look.found;
 }
 
-void learnDriver() {
-  if (kept.driverKnown) return;
-  kept.driverKnown = 1;
-  kept.driver = askDriver();
-}
-
 // Makes or frees the framebuffer object as the way needs it at the present size, and binds the
 // framebuffer the next frame draws into. Where the object cannot be made, the back buffer is
 // all there is.
@@ -98,24 +96,21 @@ void noteSwap(bool keptPicture, bool resizing) {
   kept.record.swapsChecked += 1;
   if (!keptPicture) kept.record.swapsLost += 1;
   const PictureKeeping way = kept.policy.way;
-  const bool lost =
-      kept.fixed ? !keptPicture : followSwap(kept.policy, kept.driver, keptPicture, resizing);
-  if (lost) pictureLost = 1;
+  if (followSwap(kept.policy, kept.driver, keptPicture, resizing)) pictureLost = 1;
   if (kept.policy.way != way) makeWhatTheWayNeeds();
 }
 
-void showFromFramebuffer(void (*swapBuffers)()) {
+void showFromFramebuffer() {
   copyPictureToWindow(kept.picture);
-  swapBuffers();
-  if (!windowLossNoticed()) bindPictureFramebuffer(kept.picture.framebuffer);
+  glutSwapBuffers();
+  bindPictureFramebuffer(kept.picture.framebuffer);
 }
 
-void showFromBackBuffer(void (*swapBuffers)()) {
+void showFromBackBuffer() {
   const bool sampling =
       !kept.driver.bufferAge && kept.layout.pixels > 0 && kept.policy.way == PictureKeeping::swap;
   if (sampling) readSamples(shownSamples);
-  swapBuffers();
-  if (windowLossNoticed()) return;
+  glutSwapBuffers();
   if (kept.driver.bufferAge && kept.policy.way == PictureKeeping::swap) {
     // A driver hands back a fresh buffer (age 0) at a new size, which may have come before the
     // toolkit passed it on.
@@ -124,16 +119,48 @@ void showFromBackBuffer(void (*swapBuffers)()) {
   } else if (sampling) {
     // The software driver takes the window's size at its first look after the swap, and a read
     // would clip to the size before and then read the new buffer: a clear of nothing makes it
-    // look first. A window destroyed meanwhile is noticed there.
+    // look first (see window/window.h). A window destroyed meanwhile ends the program there.
     glClear(0);
-    if (windowLossNoticed()) return;
     readSamples(afterSamples);
-    const bool same = swapKeptPicture(shownSamples, afterSamples, kept.layout.pixels);
+    const bool same = std::equal(shownSamples, shownSamples + kept.layout.pixels, afterSamples);
     noteSwap(same, !same && resizePending());
   }
 }
 
 }  // namespace
+
+void followResize(KeepingPolicy& policy, const DriverReport& driver) {
+  policy.swapsAtSize = 0;
+  // The back buffer's age tells of the window's colour buffer, not of the multisample buffer
+  // that a multisampled window's next frame draws over; the swap check reads the latter.
+  const bool ageSaysNothing = driver.bufferAge && driver.multisampled;
+  const bool framebuffer =
+      policy.framebufferForGood || ageSaysNothing || (!driver.bufferAge && !driver.software);
+  policy.way = framebuffer ? PictureKeeping::framebuffer : PictureKeeping::swap;
+}
+
+bool followSwap(KeepingPolicy& policy, const DriverReport& driver, bool keptPicture,
+                bool resizing) {
+  const bool settling = resizing || policy.swapsAtSize < settlingSwaps;
+  policy.swapsAtSize += 1;
+  if (keptPicture || policy.way != PictureKeeping::swap) return false;
+  if (!settling) {
+    policy.way = PictureKeeping::framebuffer;
+    policy.framebufferForGood = !driver.bufferAge;
+  }
+  return true;
+}
+
+SampleLayout sampleLayout(int width, int height) {
+  SampleLayout layout = {};
+  if (width <= 0 || height <= 0) return layout;
+  for (int k = 0; k < 4; ++k) {
+    layout.lines[k] = {0, height * (2 * k + 1) / 8, limited(width), 1};
+    layout.lines[4 + k] = {width * (2 * k + 1) / 8, 0, 1, limited(height)};
+  }
+  for (const SampleLine& line : layout.lines) layout.pixels += line.width * line.height;
+  return layout;
+}
 
 int windowWidth = 0;
 int windowHeight = 0;
@@ -143,24 +170,22 @@ void followWindowSize(int width, int height) {
   if (width != windowWidth || height != windowHeight) pictureLost = 1;
   windowWidth = width;
   windowHeight = height;
-  learnDriver();
+  if (!kept.driverKnown) kept.driver = askDriver();
+  kept.driverKnown = 1;
   const bool undecided = kept.policy.way == PictureKeeping::undecided;
   if (!undecided && width == kept.width && height == kept.height) return;
   kept.width = width;
   kept.height = height;
   kept.layout = sampleLayout(width, height);
-  if (kept.fixed)
-    kept.policy.swapsAtSize = 0;
-  else
-    followResize(kept.policy, kept.driver);
+  followResize(kept.policy, kept.driver);
   makeWhatTheWayNeeds();
 }
 
-void showPicture(void (*swapBuffers)()) {
+void showPicture() {
   if (kept.policy.way == PictureKeeping::framebuffer)
-    showFromFramebuffer(swapBuffers);
+    showFromFramebuffer();
   else
-    showFromBackBuffer(swapBuffers);
+    showFromBackBuffer();
 }
 
 PictureKeeping pictureKeeping() {
@@ -175,19 +200,18 @@ KeepingRecord keepingRecord() {
   return kept.record;
 }
 
-void fixPictureKeeping(PictureKeeping way) {
-  learnDriver();
-  kept.fixed = way != PictureKeeping::undecided;
-  kept.policy = KeepingPolicy();
-  followResize(kept.policy, kept.driver);
-  if (kept.fixed) kept.policy.way = way;
-  makeWhatTheWayNeeds();
-  pictureLost = 1;
-}
-
 void releasePicture() {
   freePictureFramebuffer(kept.picture);
   bindPictureFramebuffer(0);
-  kept.policy = KeepingPolicy();
-  kept.fixed = 0;
+  kept = KeptPicture();
+}
+
+void useWholeWindowPixels(int width, int height) {
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  // A window of no width or height shows nothing, but the projection must still be valid.
+  glOrtho(0, width > 0 ? width : 1, 0, height > 0 ? height : 1, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 // The window layer: which window the ride is drawn in, how a finished picture reaches it, and
-// noticing the window taken away. The rest of the program calls only what is declared here; the
-// other headers of this folder are the layer's own (and its tests').
+// noticing the window taken away. The rest of the program calls only what is declared here;
+// window/window_internal.h is the layer's own (and its tests').
 //
-// The previous picture is kept for the next frame one way per driver (window/keeping_policy.h):
+// The previous picture is kept for the next frame one way per driver:
 // - a driver offering GLX_EXT_buffer_age: drawn into the window, the age asked after each swap;
 //   where it is not 1 at a steady size, drawn into a framebuffer object until the next resize;
 // - a hardware renderer without it: always drawn into a framebuffer object, blitted once a frame;
@@ -13,11 +13,15 @@
 //   into the framebuffer object for good.
 // A multisampled window takes the framebuffer object's picture as a textured quad, since a blit
 // into it is invalid, and where the driver offers buffer age it always keeps the picture there:
-// the age tells nothing of the multisample buffer the next frame draws over.
-// No frame grabs the X server or waits for it to learn the window's size, and only the software
-// way reads pixels back.
-
-#include <GL/glut.h>
+// the age tells nothing of the multisample buffer the next frame draws over. No frame grabs the
+// X server or waits for it to learn the window's size; only the software way reads pixels back.
+//
+// The software way clears nothing (glClear with mask 0) after the swap, before it reads the
+// back buffer's samples: Mesa's software driver takes the window's new size at its first look
+// after a swap, and a read alone would clip to the old size. OpenGL's rules do not promise that
+// such a clear makes a driver look at its window's size. A driver that skips the look reads
+// clipped samples after a resize, which then differ from those shown: the swap counts as lost
+// and, at a steady size, the way falls back to the framebuffer object. Slower, never wrong.
 
 // Where the ride is drawn.
 enum class Host {
@@ -26,56 +30,47 @@ enum class Host {
   root,       // the screen's root window
 };
 
-// Before the toolkit opens anything: makes sure the display opens, and finds the window to draw
-// in (the given ID, or the root window) on a connection of its own to displayName (null:
-// $DISPLAY). False, with one line for the user in error, when the display or the window cannot
-// be had: no display named, or none that opens, says what to set.
+// Before the toolkit opens anything: opens the display (displayName, null: $DISPLAY) on a
+// connection that stays to watch the windows, and finds the window to draw in (the given ID,
+// or the root window). False, with one line for the user in error, when the display or the
+// window cannot be had: no display named, or none that opens, says what to set.
 bool findHostWindow(Host host, unsigned long windowId, const char* displayName, char (&error)[128]);
-
-// Closes the connection that findHostWindow opened for a window of the program's own, once the
-// toolkit has connected: closed before, it may be the server's last client, and a server
-// resets when that one leaves.
-void endDisplayCheck();
 
 // Whether findHostWindow found a window to draw in: the program then takes no input, warps no
 // pointer and shows no menu, since input belongs to the host.
 bool windowIsHosted();
 
 // Puts the toolkit's current window inside the host's window, filling it, and follows the
-// host's size four times a second. A host window that goes ends the program quietly.
+// host's size and mapping from its events. A host window that goes ends the program quietly.
 void enterHostWindow();
 
-// The X resource string, where desktops set Xft.dpi (null where none is set). It comes with
-// the connection: no round trip.
+// The X resource string, where desktops set Xft.dpi (null where none is set); no round trip.
 const char* desktopResources();
 
-// The text scale follows the monitor the window is on. followMonitorHeight calls heightChanged
-// with the height of the monitor that holds the current window's centre (the screen's where the
-// server lists no monitors): once at once, then whenever the window is moved, or resized
-// (followMonitorSize, from the reshape callback), onto a monitor of another height. The
-// monitors are listed once, there; a move asks the server once where the window is, never a
-// frame.
+// The text scale follows the monitor the window is on: heightChanged gets the height of the
+// monitor that holds the current window's centre (the screen's where the server lists none),
+// at once, then whenever a move or a resize (followMonitorSize, from the reshape callback)
+// brings the window onto a monitor of another height. The monitors are listed once; a move asks
+// the server once where the window is, never a frame.
 void followMonitorHeight(void (*heightChanged)(int height));
 void followMonitorSize(int width, int height);
 
-// Makes the toolkit's current window cover one monitor. Under a window manager it asks the
-// manager, as glutFullScreen does. With none, it moves the window to the origin of the monitor
-// the pointer is on, from XRandR's monitor list (the whole screen where the server lists none),
-// and gives it that monitor's size. A few round trips, only when called.
+// Makes the toolkit's current window cover one monitor: under a window manager it asks the
+// manager, as glutFullScreen does; with none, it gives the window the place and size of the
+// monitor the pointer is on (XRandR's, else the whole screen). A few round trips.
 void enterFullScreen();
 
-// The window -geometry asks for (geometry null: none), read as the toolkit reads it: its width
-// and height where it gives them from 1 to 32767, else 512 each; placed, whether it gives a
-// place, which the toolkit then takes. No connection needed.
+// The window -geometry asks for (null: none), read as the toolkit reads it: its width and
+// height where it gives them from 1 to 32767, else 512 each; placed, whether it gives a place,
+// which the toolkit then takes.
 struct AskedWindow {
   int width, height;
   bool placed;
 };
 AskedWindow askedWindow(const char* geometry);
 
-// Puts the toolkit's current window, width x height, wholly on the screen where no window
-// manager places it: centred on the monitor the pointer is on, where the toolkit would leave it
-// at (-1, -1). Under a manager, nothing. A few round trips, only when called.
+// With no window manager, centres the toolkit's current window, width x height, on the monitor
+// the pointer is on, where the toolkit would leave it at (-1, -1), partly off the screen.
 void placeOwnWindow(int width, int height);
 
 // Names the current window's class ("gyrotrak", "Gyrotrak"), which the toolkit leaves unset: a
@@ -89,29 +84,27 @@ void followVisibility(void (*seenChanged)(bool seen));
 // Frame pacing. startPacing, once the window exists, ties swaps to the display's refresh where
 // the driver can and sets the pace: framesPerSecond (the -pace option, else GYROTRAK_FPS), 0
 // for none, else (null, or not a whole number) the display's refresh rate (60 where unknown).
-// waitForFrameSlot, before each frame is asked for, waits out what is left of the period
-// since the last frame (never more than one period) so the frames come no faster than the
-// pace; a late frame is followed at once.
+// waitForFrameSlot, before each frame is asked for, waits out what is left of the period since
+// the last frame (never more than one period); a late frame is followed at once.
 void startPacing(const char* framesPerSecond);
 constexpr long long mostFramesPerSecond = 100000;  // the fastest pace one may ask for
 void waitForFrameSlot();
 
-// Called before the toolkit starts: until watchForWindowLoss, an X error is noted, never printed,
-// so a window destroyed while the toolkit starts or makes its own (a window manager's that quit,
-// the program's own closed at once) cannot end the program with the X library's message and
-// status 1; the quarter-second check finds the program's window gone.
+// Called before the toolkit starts: X errors are never printed, so a window destroyed while the
+// toolkit starts (a window manager's that quit, the program's own closed at once) cannot end
+// the program with the X library's message and status 1. Once the window is watched, an error
+// that says it (or the host's window) does not exist ends the program at once with status 0,
+// inside the failing request, before the driver can use its answer.
 void quietenXErrors();
 
-// Watches the current window: a close that destroys it, or a kill of the program's connection,
-// ends the program through exitProgram with status 0 and without a word (see window_loss.h).
+// Watches the current window: its destruction (from its DestroyNotify event where no request
+// fails first), or a kill of the program's connection, ends the program with status 0 and
+// without a word.
 void watchForWindowLoss();
 
 // Calls closing when the window manager asks the window to close, as a close button does, just
 // before the toolkit ends the program.
 void onCloseRequest(void (*closing)());
-
-// Whether the window's loss has been noticed already; no round trip.
-bool windowLossNoticed();
 
 // The window's size as the reshape callback gives it: recorded in windowWidth and windowHeight
 // (a new size loses the picture), the way of keeping the picture chosen again, and a framebuffer
@@ -123,16 +116,14 @@ void followWindowSize(int width, int height);
 extern int windowWidth;
 extern int windowHeight;
 
-// Ends a frame: shows the finished picture with the given swap (the display callback passes the
-// toolkit's) and keeps it for the next frame, however the driver's swap treats the back buffer
-// (see picture_keeping.h). Whatever is drawn between frames lands in the kept picture.
-void showPicture(void (*swapBuffers)() = glutSwapBuffers);
+// Ends a frame: shows the finished picture with the toolkit's swap and keeps it for the next
+// frame. Whatever is drawn between frames lands in the kept picture.
+void showPicture();
 
 // Deletes what keeps the picture and draws into the window again; called on the way out.
 void releasePicture();
 
 // One unit is one pixel over the whole width x height window, letterbox bars included: the
 // viewport covers the window, the projection is orthographic with (0, 0) at the bottom-left and
-// the model-view is the identity, current. The projection is left like this: the next frame's
-// projection set-up replaces it.
+// the model-view is the identity, current.
 void useWholeWindowPixels(int width, int height);

@@ -13,7 +13,7 @@
 #include "frame/ride_step.h"
 #include "tests/gl/allocation_count.h"
 #include "tests/gl/gl_context.h"
-#include "window/picture_keeping.h"
+#include "window/window.h"
 
 namespace {
 

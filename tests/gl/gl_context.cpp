@@ -76,6 +76,14 @@ void startProgram(const char* seed) {
   ASSERT_TRUE(initialise());
 }
 
+void pretendDriver(bool accelerated, bool spoiling) {
+  ASSERT_NE(std::getenv("LD_PRELOAD"), nullptr) << "run under the driver stand-in, as ctest does";
+  setenv("STANDIN_ACCELERATED", accelerated ? "1" : "0", 1);
+  setenv("STANDIN_SPOIL", spoiling ? "1" : "0", 1);
+  releasePicture();
+  reshape(windowWidth, windowHeight);
+}
+
 std::array<int, 2> pointerInWindow() {
   Window root, child;
   int rootX, rootY, x, y;

@@ -24,6 +24,12 @@ void waitForWindowSize(int width, int height);
 // and the launch seed fixed.
 void startProgram(const char* seed = "1");
 
+// Makes the driver stand-in (tests/driver_standin.cpp, which ctest preloads for the keeping's
+// tests) a hardware renderer without buffer age, which keeps the picture in a framebuffer
+// object, or else the software one whose swap is checked; and its swap spoil the back buffer
+// or not. The keeping then starts again, as at start-up, through the reshape callback.
+void pretendDriver(bool accelerated, bool spoiling);
+
 // Where the window system has the pointer, in window pixels from the top-left; {-1, -1} if it
 // cannot tell.
 std::array<int, 2> pointerInWindow();

@@ -1,6 +1,4 @@
 #define GL_GLEXT_PROTOTYPES
-#include "window/picture_keeping.h"
-
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
@@ -20,16 +18,18 @@
 #include "tests/gl/gl_context.h"
 #include "text/text_overlay.h"
 #include "window/window.h"
+#include "window/window_internal.h"
 
 // Last: Xlib's macros would clash with names in the headers above.
 #include <GL/glx.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 // What is drawn stays drawn, pixel for pixel, however the picture is kept. The same frames are
 // rendered with Mesa's copying swap (under Xvfb it keeps the back buffer) and against a
-// "driver" whose swap leaves garbage: after every swap the back buffer is filled with a loud
-// colour. Each picture is read from the window's back buffer as the swap finds it, which is
-// what reaches the screen.
+// "driver" whose swap leaves garbage: the driver stand-in fills the back buffer with a loud
+// colour after every swap. Each picture is read from the X server's window after the swap: what
+// reaches the screen.
 
 namespace {
 
@@ -42,28 +42,38 @@ void setBlanking(Blanking mode) {
   params.blankIntensity = mode == Blanking::pileUp ? 1.0f : 0.5f;
 }
 
-std::vector<Picture> shown;  // what each swap of a run found in the back buffer
+std::vector<Picture> shown;  // what each swap of a run showed
 
-Picture readPicture(GLenum buffer) {
+// Reads a buffer of the framebuffer, leaving bound the one read before.
+Picture readPicture(GLuint framebuffer, GLenum buffer) {
+  GLint reading = 0;
+  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &reading);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
   Picture pixels(static_cast<size_t>(windowWidth) * windowHeight * 3);
   glReadBuffer(buffer);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, windowWidth, windowHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(reading));
   return pixels;
 }
 
-void swapAndRecord() {
-  shown.push_back(readPicture(GL_BACK));
-  glutSwapBuffers();
+// The window's picture on the X server, bottom row first as OpenGL reads.
+Picture readShown() {
+  XImage* image = XGetImage(glXGetCurrentDisplay(), glXGetCurrentDrawable(), 0, 0, windowWidth,
+                            windowHeight, AllPlanes, ZPixmap);
+  Picture pixels;
+  for (int y = windowHeight - 1; y >= 0; --y)
+    for (int x = 0; x < windowWidth; ++x) {
+      const unsigned long pixel = XGetPixel(image, x, y);
+      for (int shift : {16, 8, 0}) pixels.push_back(static_cast<unsigned char>(pixel >> shift));
+    }
+  XDestroyImage(image);
+  return pixels;
 }
 
-// What a flipping driver may leave behind in the back buffer.
-void swapRecordAndSpoil() {
-  swapAndRecord();
-  glClearColor(1, 0, 1, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
-  glClearColor(0, 0, 0, 1);
-}
+// The picture in the framebuffer object after each swap of a run, where one is named.
+GLuint keptFramebuffer = 0;
+std::vector<Picture> keptPictures;
 
 // Something that moves, so that blanking leaves trails: a patch whose place and colour
 // change with the time, drawn into the finished picture like the scene would be.
@@ -87,9 +97,9 @@ const int stepMs = 16;
 // The same frames from the same starting state each time: the frame's clock, the message
 // line, the ride's place on the track and its timers, the particle effects' emission and
 // update times (which a reset leaves), a reset that reseeds the random sequence, the flare's
-// image, and a cleared first picture. Each frame ends through showPicture with the given swap.
-// Frames up to clearUntil are asked for a cleared picture, as lost ones are.
-std::vector<Picture> runFrames(Blanking mode, void (*swap)(), int frames = 12, int clearUntil = 0) {
+// image, and a cleared first picture. Each frame ends through showPicture. Frames up to
+// clearUntil are asked for a cleared picture, as lost ones are.
+std::vector<Picture> runFrames(Blanking mode, int frames = 12, int clearUntil = 0) {
   static const TextOverlay startingText = textOverlay;
   textOverlay = startingText;
   elapsedMs = firstMs - stepMs;
@@ -117,7 +127,9 @@ std::vector<Picture> runFrames(Blanking mode, void (*swap)(), int frames = 12, i
     elapsedMs = firstMs + i * stepMs;
     frame();
     drawMovingPatch(i);
-    showPicture(swap);
+    showPicture();
+    shown.push_back(readShown());
+    if (keptFramebuffer) keptPictures.push_back(readPicture(keptFramebuffer, GL_COLOR_ATTACHMENT0));
     // An input callback between frames that draws a message at once onto the picture.
     if (i == 5) textOverlay.postMessage("Blanking 0.5");
   }
@@ -161,17 +173,6 @@ void expectSamePictures(const std::vector<Picture>& expected, const std::vector<
   }
 }
 
-// The picture in the framebuffer object as each swap of a run finds it.
-GLuint keptFramebuffer = 0;
-std::vector<Picture> keptPictures;
-
-void swapRecordBothAndSpoil() {
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, keptFramebuffer);
-  keptPictures.push_back(readPicture(GL_COLOR_ATTACHMENT0));
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-  swapRecordAndSpoil();
-}
-
 size_t loudPixels(const Picture& picture) {
   size_t count = 0;
   for (size_t i = 0; i < picture.size(); i += 3)
@@ -182,7 +183,6 @@ size_t loudPixels(const Picture& picture) {
 class KeptPicture : public ::testing::Test {
  protected:
   void SetUp() override { gltest::startProgram(); }
-  void TearDown() override { fixPictureKeeping(PictureKeeping::undecided); }
 };
 
 // Both ways give the copying swap's pictures, trails, piled-up pictures and the message drawn
@@ -191,30 +191,30 @@ class KeptPicture : public ::testing::Test {
 TEST_F(KeptPicture, BothWaysGiveTheCopyingSwapsPicturesInEveryBlankingMode) {
   for (Blanking mode : {Blanking::darkening, Blanking::pileUp, Blanking::fullClear}) {
     SCOPED_TRACE(static_cast<int>(mode));
-    fixPictureKeeping(PictureKeeping::swap);
-    const std::vector<Picture> copied = runFrames(mode, swapAndRecord);
+    gltest::pretendDriver(false, false);
+    const std::vector<Picture> copied = runFrames(mode);
     EXPECT_EQ(keepingRecord().swapsLost, 0);
-    fixPictureKeeping(PictureKeeping::framebuffer);
-    expectSamePictures(copied, runFrames(mode, swapRecordAndSpoil), throughFramebuffer);
+    gltest::pretendDriver(true, true);
+    expectSamePictures(copied, runFrames(mode), throughFramebuffer);
     ASSERT_EQ(pictureKeeping(), PictureKeeping::framebuffer);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   }
   // The check above has teeth: with nothing keeping the picture, the loud colour shows
   // through the trails.
   releasePicture();
-  EXPECT_GT(loudPixels(runFrames(Blanking::darkening, swapRecordAndSpoil).back()), 100000u);
+  EXPECT_GT(loudPixels(runFrames(Blanking::darkening).back()), 100000u);
 }
 
 // The window shows the framebuffer object's picture exactly. ctest runs this again where the
 // driver stand-in forces antialiasing, as some desktops do: into a multisampled window, a blit
 // from the single-sampled framebuffer object is invalid.
 TEST_F(KeptPicture, TheWindowShowsTheFramebufferObjectsPictureExactly) {
-  fixPictureKeeping(PictureKeeping::framebuffer);
+  gltest::pretendDriver(true, true);
   GLint bound = 0;
   glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
   keptFramebuffer = static_cast<GLuint>(bound);
-  keptPictures.clear();
-  runFrames(Blanking::darkening, swapRecordBothAndSpoil);
+  ASSERT_NE(keptFramebuffer, 0u);
+  runFrames(Blanking::darkening);
   expectSamePictures(keptPictures, shown, {0, 0});
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   GLint sampleBuffers = 0;
@@ -228,18 +228,18 @@ TEST_F(KeptPicture, TheWindowShowsTheFramebufferObjectsPictureExactly) {
 // and the next loss moves the picture into the framebuffer object for good. The pictures are
 // the copying driver's with the frames up to the move started from black: no loud pixel shows.
 TEST_F(KeptPicture, TheSoftwareDriversSwapIsCheckedAndAFailedCheckMovesThePicture) {
-  fixPictureKeeping(PictureKeeping::undecided);
-  runFrames(Blanking::darkening, swapAndRecord);
+  gltest::pretendDriver(false, false);
+  runFrames(Blanking::darkening);
   EXPECT_EQ(pictureKeeping(), PictureKeeping::swap);
   EXPECT_EQ(keepingRecord().swapsChecked, 12);
   EXPECT_EQ(keepingRecord().swapsLost, 0);
 
-  fixPictureKeeping(PictureKeeping::undecided);
-  const std::vector<Picture> spoiled = runFrames(Blanking::darkening, swapRecordAndSpoil);
+  gltest::pretendDriver(false, true);
+  const std::vector<Picture> spoiled = runFrames(Blanking::darkening);
   EXPECT_EQ(pictureKeeping(), PictureKeeping::framebuffer);
   EXPECT_EQ(keepingRecord().swapsLost, settlingSwaps + 1);
-  fixPictureKeeping(PictureKeeping::swap);
-  expectSamePictures(runFrames(Blanking::darkening, swapAndRecord, 12, settlingSwaps + 1), spoiled,
+  gltest::pretendDriver(false, false);
+  expectSamePictures(runFrames(Blanking::darkening, 12, settlingSwaps + 1), spoiled,
                      throughFramebuffer);
 }
 
@@ -250,37 +250,39 @@ TEST_F(KeptPicture, TheSoftwareDriversSwapIsCheckedAndAFailedCheckMovesThePictur
 // ctest runs this again where the driver stand-in answers buffer age as GPU drivers do, 0 at
 // a new size.
 TEST_F(KeptPicture, ResizesRestartThePictureWithoutMovingIt) {
-  fixPictureKeeping(PictureKeeping::undecided);
-  runFrames(Blanking::pileUp, swapAndRecord, 4);
+  gltest::pretendDriver(false, false);
+  runFrames(Blanking::pileUp, 4);
   Display* other = XOpenDisplay(nullptr);
   ASSERT_NE(other, nullptr);
   const Window window = glXGetCurrentDrawable();
   for (int size : {300, 1, 700, 2, 640}) {
     SCOPED_TRACE(size);
-    runFrames(Blanking::pileUp, swapAndRecord, settlingSwaps + 2);
+    runFrames(Blanking::pileUp, settlingSwaps + 2);
     frame();
     XResizeWindow(other, window, size, size * 3 / 4 + 1);
     XSync(other, False);
-    showPicture(glutSwapBuffers);
+    showPicture();
     EXPECT_EQ(pictureKeeping(), PictureKeeping::swap);
     gltest::waitForWindowSize(size, size * 3 / 4 + 1);
   }
   XCloseDisplay(other);
   EXPECT_GE(keepingRecord().swapsLost, 3);
-  const std::vector<Picture> kept = runFrames(Blanking::pileUp, swapAndRecord);
+  const std::vector<Picture> kept = runFrames(Blanking::pileUp);
   EXPECT_EQ(pictureKeeping(), PictureKeeping::swap);
   EXPECT_EQ(kept.back().size(), 640u * 481 * 3);
-  fixPictureKeeping(PictureKeeping::swap);
-  expectSamePictures(runFrames(Blanking::pileUp, swapAndRecord), kept, sameRenderer);
+  gltest::pretendDriver(false, false);
+  expectSamePictures(runFrames(Blanking::pileUp), kept, sameRenderer);
 }
 
 // Keeping the picture puts back every bit of GL state it touched, in both ways, and leaves
-// bound the framebuffer the picture lives in.
+// bound the framebuffer the picture lives in. The swap way's driver keeps the picture, so that
+// the way stays.
 TEST_F(KeptPicture, KeepingLeavesTheStateAsItFoundIt) {
   for (PictureKeeping way : {PictureKeeping::swap, PictureKeeping::framebuffer}) {
     SCOPED_TRACE(static_cast<int>(way));
-    fixPictureKeeping(way);
-    runFrames(Blanking::darkening, swapRecordAndSpoil, 2);
+    const bool framebuffer = way == PictureKeeping::framebuffer;
+    gltest::pretendDriver(framebuffer, framebuffer);
+    runFrames(Blanking::darkening, 2);
     glBindTexture(GL_TEXTURE_2D, 0);  // the frames leave the last texture they drew with bound
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glViewport(0, 100, 300, 200);
@@ -294,7 +296,7 @@ TEST_F(KeptPicture, KeepingLeavesTheStateAsItFoundIt) {
     glTranslatef(0, 0.5f, 0);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
 
-    showPicture(swapRecordAndSpoil);
+    showPicture();
 
     GLint mode[2], viewport[4], matrixMode, binding, alignment;
     glGetIntegerv(GL_POLYGON_MODE, mode);
@@ -329,8 +331,8 @@ TEST_F(KeptPicture, KeepingLeavesTheStateAsItFoundIt) {
 }
 
 TEST_F(KeptPicture, ReleaseDeletesTheFramebufferAndDrawsIntoTheWindowAgain) {
-  fixPictureKeeping(PictureKeeping::framebuffer);
-  runFrames(Blanking::pileUp, swapRecordAndSpoil, 2);
+  gltest::pretendDriver(true, true);
+  runFrames(Blanking::pileUp, 2);
   ASSERT_TRUE(pictureResourcesHeld());
   GLint framebuffer = 0;
   glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);

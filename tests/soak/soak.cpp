@@ -31,7 +31,6 @@
 #include "frame/frame.h"
 #include "tests/soak/soak_checks.h"
 #include "textures/texture_table.h"
-#include "window/picture_keeping.h"
 #include "window/window.h"
 
 namespace {

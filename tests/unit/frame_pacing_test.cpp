@@ -1,6 +1,6 @@
 // The pace of the frames: the period from GYROTRAK_FPS and the refresh rate, and the waits.
 
-#include "window/frame_pacing.h"
+#include "window/window_internal.h"
 
 #include <gtest/gtest.h>
 

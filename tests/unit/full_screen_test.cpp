@@ -1,4 +1,4 @@
-#include "window/full_screen.h"
+#include "window/window_internal.h"
 
 #include <gtest/gtest.h>
 

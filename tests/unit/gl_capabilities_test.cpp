@@ -1,4 +1,4 @@
-#include "window/gl_capabilities.h"
+#include "window/window_internal.h"
 
 #include <gtest/gtest.h>
 

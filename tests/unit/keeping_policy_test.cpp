@@ -1,11 +1,9 @@
-#include "window/keeping_policy.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "window/swap_check.h"
+#include "window/window_internal.h"
 
 TEST(SampleLayout, FourRowsAndFourColumnsInsideTheWindow) {
   const SampleLayout layout = sampleLayout(1920, 1080);
