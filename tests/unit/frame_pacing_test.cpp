@@ -1,8 +1,8 @@
 // The pace of the frames: the period from GYROTRAK_FPS and the refresh rate, and the waits.
 
-#include "window/window_internal.h"
-
 #include <gtest/gtest.h>
+
+#include "window/window_internal.h"
 
 TEST(FramePacing, PeriodFromTheSettingElseTheDisplaysRefresh) {
   EXPECT_DOUBLE_EQ(framePeriodMs(nullptr, 75), 1000.0 / 75);

@@ -1,8 +1,8 @@
-#include "window/window_internal.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "window/window_internal.h"
 
 // Two monitors side by side, a third below the right one (a gap below the left), and one of no
 // size, which holds nothing. Each point gets the origin of the rectangle chosen for it.

@@ -1,6 +1,6 @@
-#include "window/window_internal.h"
-
 #include <gtest/gtest.h>
+
+#include "window/window_internal.h"
 
 TEST(FramebufferNames, CoreFromThreeOrTheArbExtensionElseBothExtExtensions) {
   EXPECT_EQ(glVersionNumber("4.5 (Compatibility Profile) Mesa 22.3.6"), 45);
