@@ -68,9 +68,9 @@ double waitBeforeFrame(FramePace& p, double nowMs) {
   return start - nowMs;
 }
 
-void startPacing(const char* framesPerSecond) {
+void startPacing(const char* paceText) {
   Display* display = glXGetCurrentDisplay();
-  pace.periodMs = framePeriodMs(framesPerSecond, refreshRate(display));
+  pace.periodMs = framePeriodMs(paceText, refreshRate(display));
   pace.dueMs = 0;
   if (pace.periodMs > 0 && display != nullptr) tieSwapsToRefresh(display, glXGetCurrentDrawable());
 }

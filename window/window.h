@@ -82,11 +82,11 @@ void nameWindowClass();
 void followVisibility(void (*seenChanged)(bool seen));
 
 // Frame pacing. startPacing, once the window exists, ties swaps to the display's refresh where
-// the driver can and sets the pace: framesPerSecond (the -pace option, else GYROTRAK_FPS), 0
+// the driver can and sets the pace: paceText (the -pace option, else GYROTRAK_FPS), 0
 // for none, else (null, or not a whole number) the display's refresh rate (60 where unknown).
 // waitForFrameSlot, before each frame is asked for, waits out what is left of the period since
 // the last frame (never more than one period); a late frame is followed at once.
-void startPacing(const char* framesPerSecond);
+void startPacing(const char* paceText);
 constexpr long long mostFramesPerSecond = 100000;  // the fastest pace one may ask for
 void waitForFrameSlot();
 
